@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/core/COleDateTime.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+// One club in the player's bag with its best distances for both player types.
+class CGolfClub : public CObject {
+    DECLARE_DYNCREATE(CGolfClub)
+
+public:
+    CGolfClub();
+    explicit CGolfClub(std::int32_t nClubId);
+    ~CGolfClub() override = default;
+
+    void Reset();
+    void SetName(const CString& strName);
+    void SetMaleDistance(std::int32_t nYards);
+    void SetFemaleDistance(std::int32_t nYards);
+    void CopyFrom(const CGolfClub& other);
+
+    // -1, 0 or +1 as this club's id is below, equal to or above nClubId.
+    int CompareId(std::int32_t nClubId) const;
+    int Compare(const CGolfClub& other) const { return CompareId(other.m_nClubId); }
+
+    // The best distance that a player of this type hits with the club.
+    std::int32_t DistanceFor(PlayerType playerType) const {
+        return playerType == 1 ? m_nMaleDistance : m_nFemaleDistance;
+    }
+
+    // Lets the player correct the club's name and best distance in the Edit Club dialog;
+    // TRUE when the player accepted it. Built with that dialog.
+    BOOL Edit();
+
+    std::int32_t m_nClubId = 0;
+    CString m_strExtra;
+    std::int32_t m_nMaleDistance = 0;
+    std::int32_t m_nFemaleDistance = 0;
+    CString m_strName;
+    COleDateTime m_dtCreated;
+    COleDateTime m_dtModified;
+};

@@ -1,0 +1,182 @@
+#include "club/ClubList.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<std::int32_t> Ids(const CClubList& list) {
+    std::vector<std::int32_t> ids;
+    for (auto pos = list.GetHeadPosition(); pos;) {
+        ids.push_back(list.GetNext(pos)->m_nClubId);
+    }
+    return ids;
+}
+
+void Fill(CClubList& list, std::initializer_list<std::int32_t> ids) {
+    for (std::int32_t id : ids) {
+        list.AddTail(std::make_unique<CGolfClub>(id));
+    }
+}
+
+// The indices that the bisection probes while looking for `sought` among `ids`.
+std::vector<int> Probes(const std::vector<std::int32_t>& ids, std::int32_t sought,
+                        std::optional<int>* found = nullptr) {
+    std::vector<int> probes;
+    const auto result = BisectClubIndex(static_cast<int>(ids.size()), [&](int index) {
+        probes.push_back(index);
+        return CGolfClub(ids[static_cast<std::size_t>(index)]).CompareId(sought);
+    });
+    if (found != nullptr) {
+        *found = result;
+    }
+    return probes;
+}
+
+} // namespace
+
+TEST(ClubListSearch, ProbeSequencesOfTheBisection) {
+    const std::vector<std::int32_t> oneToFourteen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    struct Case {
+        std::vector<std::int32_t> ids;
+        std::int32_t sought;
+        std::vector<int> probes;
+        std::optional<int> found;
+    };
+    const Case cases[] = {
+        {oneToFourteen, 14, {7, 10, 12, 13}, 13},
+        {oneToFourteen, 1, {7, 3, 1, 0}, 0},
+        {oneToFourteen, 15, {7, 10, 12, 13}, std::nullopt},
+        {oneToFourteen, 0, {7, 3, 1, 0}, std::nullopt},
+        {oneToFourteen, 8, {7}, 7},
+        {{5}, 5, {0}, 0},
+        {{5}, 4, {0, 0}, std::nullopt},
+        {{5}, 6, {0, 0}, std::nullopt},
+        {{}, 1, {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        std::optional<int> found;
+        EXPECT_EQ(Probes(c.ids, c.sought, &found), c.probes) << "seeking " << c.sought;
+        EXPECT_EQ(found, c.found) << "seeking " << c.sought;
+    }
+}
+
+TEST(ClubListSearch, FindsEveryPresentIdAndNoAbsentOne) {
+    for (int n : {1, 2, 3, 7, 14, 15, 64, 100}) {
+        CClubList list;
+        for (int i = 0; i < n; ++i) {
+            list.AddTail(std::make_unique<CGolfClub>(i * 2 + 1)); // odd ids
+        }
+        for (int id = -1; id <= n * 2 + 1; ++id) {
+            CGolfClub* club = list.FindClub(id);
+            if (id % 2 != 0 && id > 0 && id < n * 2) {
+                ASSERT_NE(club, nullptr) << n << " clubs, id " << id;
+                EXPECT_EQ(club->m_nClubId, id);
+                EXPECT_EQ(list.GetAt(list.FindClubPosition(id)), club);
+            } else {
+                EXPECT_EQ(club, nullptr) << n << " clubs, id " << id;
+                EXPECT_FALSE(list.FindClubPosition(id));
+            }
+        }
+    }
+}
+
+TEST(ClubListSearch, FindingAfterTheListChangedSeesTheChange) {
+    CClubList list;
+    Fill(list, {1, 2, 4});
+    ASSERT_NE(list.FindClub(4), nullptr);
+    auto three = std::make_unique<CGolfClub>(3);
+    list.AddClub(three);
+    ASSERT_NE(list.FindClub(3), nullptr);
+    EXPECT_EQ(list.FindClub(3)->m_nClubId, 3);
+    EXPECT_EQ(list.FindClub(4)->m_nClubId, 4);
+    const auto removed = list.RemoveClub(2);
+    EXPECT_EQ(list.FindClub(2), nullptr);
+    EXPECT_EQ(list.FindClub(4)->m_nClubId, 4);
+}
+
+TEST(ClubListAdd, InsertsInIdOrderWalkingFromTheTail) {
+    struct Case {
+        std::int32_t id;
+        std::vector<std::int32_t> after;
+    };
+    for (const Case& c : {Case{3, {1, 2, 3, 4}}, Case{0, {0, 1, 2, 4}}, Case{9, {1, 2, 4, 9}},
+                          Case{-7, {-7, 1, 2, 4}}}) {
+        CClubList list;
+        Fill(list, {1, 2, 4});
+        auto club = std::make_unique<CGolfClub>(c.id);
+        CGolfClub* raw = club.get();
+        const auto pos = list.AddClub(club);
+        ASSERT_TRUE(pos) << c.id;
+        EXPECT_EQ(club, nullptr); // the list took it
+        EXPECT_EQ(list.GetAt(pos), raw);
+        EXPECT_EQ(Ids(list), c.after);
+    }
+}
+
+TEST(ClubListAdd, DuplicateIdIsRefusedAndStaysWithTheCaller) {
+    CClubList list;
+    Fill(list, {1, 2, 4});
+    auto duplicate = std::make_unique<CGolfClub>(2);
+    EXPECT_FALSE(list.AddClub(duplicate));
+    ASSERT_NE(duplicate, nullptr);
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(Ids(list), (std::vector<std::int32_t>{1, 2, 4}));
+}
+
+TEST(ClubListAdd, FirstRecordIsHeadAndTail) {
+    CClubList list;
+    EXPECT_EQ(list.FindClub(1), nullptr);
+    auto club = std::make_unique<CGolfClub>(6);
+    const auto pos = list.AddClub(club);
+    ASSERT_TRUE(pos);
+    EXPECT_EQ(list.GetHeadPosition(), pos);
+    EXPECT_EQ(list.GetTailPosition(), pos);
+    EXPECT_EQ(list.GetCount(), 1);
+}
+
+TEST(ClubListRemove, HandsTheRecordBackAndIgnoresAbsentIds) {
+    CClubList list;
+    Fill(list, {1, 2, 4});
+    EXPECT_EQ(list.RemoveClub(3), nullptr);
+    EXPECT_EQ(list.GetCount(), 3);
+    const auto removed = list.RemoveClub(2);
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(removed->m_nClubId, 2);
+    EXPECT_EQ(Ids(list), (std::vector<std::int32_t>{1, 4}));
+}
+
+TEST(ClubListPositions, StayValidWhileOtherNodesComeAndGo) {
+    CClubList list;
+    Fill(list, {10, 20, 30});
+    const auto pos20 = list.FindClubPosition(20);
+    for (std::int32_t id : {15, 25, 5, 35}) {
+        auto club = std::make_unique<CGolfClub>(id);
+        list.AddClub(club);
+    }
+    const auto gone = list.RemoveClub(10);
+    EXPECT_EQ(list.GetAt(pos20)->m_nClubId, 20);
+    auto walk = pos20;
+    list.GetNext(walk);
+    EXPECT_EQ(list.GetAt(walk)->m_nClubId, 25);
+}
+
+TEST(ClubListDelete, DeleteAllEmptiesTheListAndDestroysEveryRecord) {
+    static int alive = 0;
+    struct Counted : CGolfClub {
+        explicit Counted(std::int32_t id) : CGolfClub(id) { ++alive; }
+        ~Counted() override { --alive; }
+    };
+    CClubList list;
+    list.DeleteAll(); // empty: nothing to do
+    for (std::int32_t id = 1; id <= 25; ++id) {
+        list.AddTail(std::make_unique<Counted>(id));
+    }
+    EXPECT_EQ(alive, 25);
+    list.DeleteAll();
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_FALSE(list.GetHeadPosition());
+    EXPECT_EQ(list.FindClub(1), nullptr);
+}
