@@ -8,11 +8,26 @@ function(caddora_add_subdirectories)
     endforeach()
 endfunction()
 
-# One GoogleTest executable per test source; the tests are registered with ctest one by one.
+# The C++ sources of the current folder. Files that only one platform builds are named
+# *Win32.cpp (Windows) or *Posix.cpp (everything else).
+function(caddora_sources out)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(WIN32)
+        list(FILTER sources EXCLUDE REGEX "Posix\\.cpp$")
+    else()
+        list(FILTER sources EXCLUDE REGEX "Win32\\.cpp$")
+    endif()
+    set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# One GoogleTest executable for the *Test.cpp files of the current folder; every test is
+# registered with ctest on its own, and runs against the offscreen Qt platform.
 function(caddora_add_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
+    cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+    add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     include(GoogleTest)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -9,10 +9,10 @@ struct DefaultClub {
 };
 
 constexpr DefaultClub kDefaultClubs[] = {
-    {"Driver (1 Wood)", 220, 190}, {"3 Wood", 200, 180},         {"5 Wood", 190, 170},
-    {"7 Wood", 180, 160},          {"3 Iron", 180, 160},         {"4 Iron", 170, 150},
-    {"5 Iron", 160, 140},          {"6 Iron", 150, 130},         {"7 Iron", 140, 120},
-    {"8 Iron", 130, 110},          {"9 Iron", 120, 100},         {"Pitching Wedge", 110, 90},
+    {"Driver (1 Wood)", 220, 190}, {"3 Wood", 200, 180},   {"5 Wood", 190, 170},
+    {"7 Wood", 180, 160},          {"3 Iron", 180, 160},   {"4 Iron", 170, 150},
+    {"5 Iron", 160, 140},          {"6 Iron", 150, 130},   {"7 Iron", 140, 120},
+    {"8 Iron", 130, 110},          {"9 Iron", 120, 100},   {"Pitching Wedge", 110, 90},
     {"Dual/Gap Wedge", 100, 80},   {"Sand Wedge", 80, 60},
 };
 

@@ -56,9 +56,8 @@ CClubList::POSITION CClubList::PositionAtIndex(int index) const {
 }
 
 CClubList::POSITION CClubList::FindClubPosition(std::int32_t nClubId) const {
-    const auto found = BisectClubIndex(GetCount(), [&](int index) {
-        return GetAt(PositionAtIndex(index))->CompareId(nClubId);
-    });
+    const auto found = BisectClubIndex(
+        GetCount(), [&](int index) { return GetAt(PositionAtIndex(index))->CompareId(nClubId); });
     return found ? PositionAtIndex(*found) : POSITION();
 }
 

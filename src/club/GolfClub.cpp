@@ -7,7 +7,9 @@ CGolfClub::CGolfClub() {
     m_dtCreated = COleDateTime::GetCurrentTime();
 }
 
-CGolfClub::CGolfClub(std::int32_t nClubId) : CGolfClub() { m_nClubId = nClubId; }
+CGolfClub::CGolfClub(std::int32_t nClubId) : CGolfClub() {
+    m_nClubId = nClubId;
+}
 
 void CGolfClub::Reset() {
     m_nClubId = 0;

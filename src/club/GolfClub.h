@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/COleDateTime.h"
 #include "platform/core/CObject.h"
+#include "platform/core/COleDateTime.h"
 #include "platform/core/CString.h"
 
 // One club in the player's bag with its best distances for both player types.

@@ -25,10 +25,10 @@ TEST_F(DefaultSet, HoldsTheFourteenClubsInIdOrder) {
         std::int32_t male, female;
     };
     const Row rows[] = {
-        {u"Driver (1 Wood)", 220, 190}, {u"3 Wood", 200, 180}, {u"5 Wood", 190, 170},
-        {u"7 Wood", 180, 160},          {u"3 Iron", 180, 160}, {u"4 Iron", 170, 150},
-        {u"5 Iron", 160, 140},          {u"6 Iron", 150, 130}, {u"7 Iron", 140, 120},
-        {u"8 Iron", 130, 110},          {u"9 Iron", 120, 100}, {u"Pitching Wedge", 110, 90},
+        {u"Driver (1 Wood)", 220, 190}, {u"3 Wood", 200, 180},   {u"5 Wood", 190, 170},
+        {u"7 Wood", 180, 160},          {u"3 Iron", 180, 160},   {u"4 Iron", 170, 150},
+        {u"5 Iron", 160, 140},          {u"6 Iron", 150, 130},   {u"7 Iron", 140, 120},
+        {u"8 Iron", 130, 110},          {u"9 Iron", 120, 100},   {u"Pitching Wedge", 110, 90},
         {u"Dual/Gap Wedge", 100, 80},   {u"Sand Wedge", 80, 60},
     };
     ASSERT_EQ(m_clubs.GetCount(), 14);
@@ -65,12 +65,18 @@ TEST_F(DefaultSet, RecommendationAtEveryBoundary) {
         std::int32_t maleLow, maleHigh, femaleLow, femaleHigh;
     };
     const Row rows[] = {
-        {u"Driver (1 Wood)", 201, 1000, 181, 1000}, {u"3 Wood", 191, 200, 171, 180},
-        {u"5 Wood", 181, 190, 161, 170},            {u"3 Iron", 171, 180, 151, 160},
-        {u"4 Iron", 161, 170, 141, 150},            {u"5 Iron", 151, 160, 131, 140},
-        {u"6 Iron", 141, 150, 121, 130},            {u"7 Iron", 131, 140, 111, 120},
-        {u"8 Iron", 121, 130, 101, 110},            {u"9 Iron", 111, 120, 91, 100},
-        {u"Pitching Wedge", 101, 110, 81, 90},      {u"Dual/Gap Wedge", 81, 100, 61, 80},
+        {u"Driver (1 Wood)", 201, 1000, 181, 1000},
+        {u"3 Wood", 191, 200, 171, 180},
+        {u"5 Wood", 181, 190, 161, 170},
+        {u"3 Iron", 171, 180, 151, 160},
+        {u"4 Iron", 161, 170, 141, 150},
+        {u"5 Iron", 151, 160, 131, 140},
+        {u"6 Iron", 141, 150, 121, 130},
+        {u"7 Iron", 131, 140, 111, 120},
+        {u"8 Iron", 121, 130, 101, 110},
+        {u"9 Iron", 111, 120, 91, 100},
+        {u"Pitching Wedge", 101, 110, 81, 90},
+        {u"Dual/Gap Wedge", 81, 100, 61, 80},
         {u"Sand Wedge", -50, 80, -50, 60},
     };
     for (const Row& row : rows) {
@@ -96,10 +102,10 @@ TEST_F(DefaultSet, NamedCases) {
         const char16_t* club;
     };
     const Case cases[] = {
-        {1, 180, u"3 Iron"}, {1, 181, u"5 Wood"},      {1, 220, u"Driver (1 Wood)"},
+        {1, 180, u"3 Iron"},           {1, 181, u"5 Wood"},    {1, 220, u"Driver (1 Wood)"},
         {1, 1000, u"Driver (1 Wood)"}, {1, 80, u"Sand Wedge"}, {1, 50, u"Sand Wedge"},
-        {1, 150, u"6 Iron"}, {2, 160, u"3 Iron"},      {2, 61, u"Dual/Gap Wedge"},
-        {2, 60, u"Sand Wedge"}, {3, 160, u"3 Iron"},   {0, 61, u"Dual/Gap Wedge"},
+        {1, 150, u"6 Iron"},           {2, 160, u"3 Iron"},    {2, 61, u"Dual/Gap Wedge"},
+        {2, 60, u"Sand Wedge"},        {3, 160, u"3 Iron"},    {0, 61, u"Dual/Gap Wedge"},
         {-1, 190, u"Driver (1 Wood)"},
     };
     for (const Case& c : cases) {

@@ -12,7 +12,9 @@ std::vector<const CRuntimeClass*>& ClassList() {
 
 const CRuntimeClass CObject::classCObject = {"CObject", 0xFFFF, nullptr, nullptr};
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
 
 void CObject::Serialize(CArchive& /*ar*/) {}
 
@@ -38,4 +40,6 @@ const CRuntimeClass* CRuntimeClass::FromName(const char* className) {
     return nullptr;
 }
 
-void CRuntimeClass::Register(const CRuntimeClass* cls) { ClassList().push_back(cls); }
+void CRuntimeClass::Register(const CRuntimeClass* cls) {
+    ClassList().push_back(cls);
+}

@@ -44,15 +44,19 @@ protected:
     CObject& operator=(const CObject&) = default;
 };
 
-#define DECLARE_DYNCREATE(class_name)                                                          \
-public:                                                                                        \
-    static const CRuntimeClass class##class_name;                                              \
-    const CRuntimeClass* GetRuntimeClass() const override;                                     \
+#define DECLARE_DYNCREATE(class_name)                                                              \
+public:                                                                                            \
+    static const CRuntimeClass class##class_name;                                                  \
+    const CRuntimeClass* GetRuntimeClass() const override;                                         \
     static std::unique_ptr<CObject> CreateObject();
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name, schema)                               \
-    std::unique_ptr<CObject> class_name::CreateObject() { return std::make_unique<class_name>(); } \
-    const CRuntimeClass class_name::class##class_name = {                                      \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name, schema)                                   \
+    std::unique_ptr<CObject> class_name::CreateObject() {                                          \
+        return std::make_unique<class_name>();                                                     \
+    }                                                                                              \
+    const CRuntimeClass class_name::class##class_name = {                                          \
         #class_name, schema, &class_name::CreateObject, &base_class_name::class##base_class_name}; \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return &class##class_name; }    \
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                                     \
+        return &class##class_name;                                                                 \
+    }                                                                                              \
     static const CClassInit _init_##class_name(&class_name::class##class_name);

@@ -49,7 +49,9 @@ COleDateTime COleDateTime::GetCurrentTime() {
     return clock ? clock() : SystemNow();
 }
 
-void COleDateTime::SetClock(Clock clock) { CurrentClock() = std::move(clock); }
+void COleDateTime::SetClock(Clock clock) {
+    CurrentClock() = std::move(clock);
+}
 
 COleDateTime::Parts COleDateTime::GetParts() const {
     double whole = std::trunc(m_dt);
@@ -60,8 +62,10 @@ COleDateTime::Parts COleDateTime::GetParts() const {
         whole += m_dt >= 0 ? 1 : -1;
     }
     const std::chrono::year_month_day ymd{kEpoch + days{static_cast<long long>(whole)}};
-    return Parts{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+    return Parts{static_cast<int>(ymd.year()),
+                 static_cast<int>(static_cast<unsigned>(ymd.month())),
                  static_cast<int>(static_cast<unsigned>(ymd.day())),
-                 static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                 static_cast<int>(seconds / 3600),
+                 static_cast<int>(seconds / 60 % 60),
                  static_cast<int>(seconds % 60)};
 }

@@ -139,7 +139,9 @@ BOOL CString::LoadString(UINT nID) {
     return TRUE;
 }
 
-void RegisterStringResource(UINT nID, CString text) { StringTable()[nID] = std::move(text); }
+void RegisterStringResource(UINT nID, CString text) {
+    StringTable()[nID] = std::move(text);
+}
 
 int CString::ReverseFind(char16_t ch) const {
     const auto pos = m_text.rfind(ch);

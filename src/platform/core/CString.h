@@ -10,8 +10,8 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* ascii);         // NOLINT: widened, as the built-in names are
-    CString(const char16_t* text);      // NOLINT
+    CString(const char* ascii);    // NOLINT: widened, as the built-in names are
+    CString(const char16_t* text); // NOLINT
     CString(std::u16string text) : m_text(std::move(text)) {} // NOLINT
     CString(std::u16string_view text) : m_text(text) {}       // NOLINT
 

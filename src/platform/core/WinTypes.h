@@ -40,6 +40,12 @@ constexpr COLORREF MakeRgb(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |
            (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE RgbRed(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE RgbGreen(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE RgbBlue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE RgbRed(COLORREF c) {
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE RgbGreen(COLORREF c) {
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE RgbBlue(COLORREF c) {
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}

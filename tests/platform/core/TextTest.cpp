@@ -21,7 +21,8 @@ TEST(Text, Utf8RoundTripIncludingSurrogatePairs) {
 }
 
 TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
-    const CString text = CString::FromUtf8("a\xC3" "b\xFF");
+    const CString text = CString::FromUtf8("a\xC3"
+                                           "b\xFF");
     EXPECT_EQ(text, CString(u"a\uFFFDb\uFFFD"));
     // A lone surrogate cannot be written as UTF-8.
     EXPECT_EQ(CString(std::u16string(1, char16_t(0xD800))).ToUtf8(), "\xEF\xBF\xBD");
@@ -36,8 +37,8 @@ TEST(Text, FormatsSignedDecimals) {
         int value;
         const char16_t* expected;
     };
-    for (const Case& c : {Case{0, u"0"}, Case{-15, u"-15"}, Case{220, u"220"},
-                          Case{INT32_MIN, u"-2147483648"}}) {
+    for (const Case& c :
+         {Case{0, u"0"}, Case{-15, u"-15"}, Case{220, u"220"}, Case{INT32_MIN, u"-2147483648"}}) {
         CString s;
         s.Format(u"%d", c.value);
         EXPECT_EQ(s, CString(c.expected)) << c.value;
