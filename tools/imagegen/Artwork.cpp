@@ -102,9 +102,13 @@ QImage DrawIcon(int edge, const GolferFigure& figure) {
     painter.drawEllipse(QPointF(half, half), half - ring / 2, half - ring / 2);
     painter.end();
 
-    const double scale = edge * 0.0078;
-    const QImage golfer = figure.Coverage(
-        image.size(), FigurePlacement(edge * 0.10, edge * 0.10, scale), edge <= 16 ? 1.2 : 0.9);
+    // At the smallest size the figure fills more of the disc and its thin parts are
+    // widened, or it would dissolve into a few grey pixels.
+    const bool small = edge <= 16;
+    const double scale = edge * (small ? 0.0085 : 0.0078);
+    const QTransform placement = small ? FigurePlacement(edge * 0.01, edge * 0.06, scale)
+                                       : FigurePlacement(edge * 0.05, edge * 0.10, scale);
+    const QImage golfer = figure.Coverage(image.size(), placement, small ? 1.1 : 0.9);
     Composite(image, golfer, Colours::kFigure);
     return image;
 }
@@ -119,7 +123,7 @@ QString IconSvg(const GolferFigure& figure) {
     svg += QStringLiteral("  <circle cx=\"50\" cy=\"50\" r=\"47\" fill=\"%1\" stroke=\"%2\" "
                           "stroke-width=\"6\"/>\n")
                .arg(Colours::kBackground.name(), Colours::kButtonBody.name());
-    svg += QStringLiteral("  <g transform=\"translate(10 10) scale(0.78)\">\n");
+    svg += QStringLiteral("  <g transform=\"translate(5 10) scale(0.78)\">\n");
     svg += figure.SvgElements(figureColour);
     svg += QStringLiteral("  </g>\n</svg>\n");
     return svg;

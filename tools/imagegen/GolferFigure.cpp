@@ -12,14 +12,16 @@ GolferFigure::GolferFigure() : m_headCentre(55, 18), m_headRadius(7.5) {
         {{{55, 30}, {56, 44}, {52, 57}}, 12},
         {{{57, 33}, {58, 42}}, 12},
         // lead leg, straight, carrying the weight
-        {{{50, 58}, {47, 76}, {46, 92}}, 9},
-        {{{46, 93}, {38, 95}}, 6},
+        {{{50, 58}, {46, 76}, {44, 92}}, 9},
+        {{{44, 93}, {36, 95}}, 6},
         // trail leg, knee turned in, foot up on its toe
-        {{{55, 59}, {50, 76}, {63, 88}}, 8.5},
-        {{{63, 88}, {59, 95}}, 5.5},
+        {{{56, 59}, {52, 77}, {66, 87}}, 8.5},
+        {{{66, 87}, {62, 95}}, 5.5},
         // arms, hands together high over the lead shoulder
         {{{52, 32}, {41, 27}, {37, 12}}, 6},
         {{{57, 32}, {46, 22}, {38, 11}}, 5.5},
+        // the peak of the cap, towards the target
+        {{{51, 12.5}, {44, 15}}, 2.6},
         // club: the shaft across behind the head, the head hanging below the far end
         {{{37, 11}, {77, 24}}, 2.4},
         {{{77, 24}, {79, 30}}, 4.5},

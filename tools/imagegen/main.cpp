@@ -185,6 +185,7 @@ void Generate(const Output& output) {
                  MakeIconImage(icon16, 4)});
     output.Preview(QStringLiteral("icon32"), icon32);
     output.Preview(QStringLiteral("icon16"), icon16);
+    output.Preview(QStringLiteral("icon-large"), DrawIcon(200, figure));
     output.Svg(IconSvg(figure));
 }
 
