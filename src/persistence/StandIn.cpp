@@ -1,7 +1,7 @@
 // Stand-in implementations; see README.md in this folder.
 #include "ClubDataFile.h"
-#include "RegistryKey.h"
 #include "platform/core/ModulePath.h"
+#include "RegistryKey.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,10 +33,10 @@ HKEY OpenHandle() {
 std::filesystem::path DataDirectory() {
     const char* data = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    std::filesystem::path base = data != nullptr && *data != '\0'
-                                     ? std::filesystem::path(data)
-                                     : std::filesystem::path(home != nullptr ? home : "") /
-                                           ".local/share";
+    std::filesystem::path base =
+        data != nullptr && *data != '\0'
+            ? std::filesystem::path(data)
+            : std::filesystem::path(home != nullptr ? home : "") / ".local/share";
     return base / "Holverra" / "Caddora";
 }
 

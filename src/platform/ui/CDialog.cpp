@@ -390,9 +390,6 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
                     QRegularExpression(QStringLiteral("[0-9]*")), edit));
             }
             edit->setText(ToQString(item.text != nullptr ? item.text : u""));
-            if (auto* caption = dynamic_cast<StaticWidget*>(previous)) {
-                caption->setBuddy(edit); // names the field for screen readers
-            }
             ctlColor = CTLCOLOR_EDIT;
             widget = edit;
             break;
@@ -458,6 +455,15 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
             widget = list;
             break;
         }
+        }
+        // A text caption names the control that follows it, for screen readers.
+        auto* caption = dynamic_cast<StaticWidget*>(previous);
+        if (caption != nullptr && caption->pixmap().isNull() && !caption->text().isEmpty()) {
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                caption->setBuddy(edit);
+            } else if (id != IDC_STATIC) {
+                widget->setAccessibleDescription(caption->text());
+            }
         }
         widget->setProperty(kControlIdProperty, id);
         widget->setObjectName(QStringLiteral("control%1").arg(id));

@@ -42,16 +42,12 @@ void AfxInitToolkit() {
     QApplication::setOrganizationName(QStringLiteral("Holverra"));
 }
 
-int AfxWinMain(int argc, char* argv[]) {
+int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     QApplication application(argc, argv);
     AfxInitToolkit();
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) {
-        return -1;
-    }
-    if (!app->InitInstance()) {
-        return app->ExitInstance();
+    if (!app.InitInstance()) {
+        return app.ExitInstance();
     }
     QApplication::exec();
-    return app->ExitInstance();
+    return app.ExitInstance();
 }

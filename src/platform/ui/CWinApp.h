@@ -23,6 +23,6 @@ public:
 CWinApp* AfxGetApp();
 // Starts the toolkit (Fusion style), then runs the application object's start-up and
 // shut-down; answers the process's exit code.
-int AfxWinMain(int argc, char* argv[]);
+int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();

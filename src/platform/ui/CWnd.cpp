@@ -36,7 +36,13 @@ CDialog* CWnd::GetOwnerDialog() const {
 
 void CWnd::SetWindowText(const CString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(m_hWnd)) {
+        // A field whose whole text was selected keeps the new text selected, so that the
+        // next number typed still replaces it.
+        const bool allSelected = edit->hasSelectedText() && edit->selectedText() == edit->text();
         edit->setText(ToQString(text));
+        if (allSelected) {
+            edit->selectAll();
+        }
     } else if (auto* label = qobject_cast<QLabel*>(m_hWnd)) {
         label->setText(ToQString(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd)) {
