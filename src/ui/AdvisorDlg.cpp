@@ -6,6 +6,7 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/ImageResources.h"
+#include "SetupDlg.h"
 
 #include <algorithm>
 #include <limits>
@@ -109,6 +110,10 @@ void CAdvisorDlg::OnCloseButton() {
 }
 
 void CAdvisorDlg::OnSetup() {
-    // Runs the Setup dialog and, unless it was cancelled, stores the player type and
-    // refreshes the recommendation; built together with the Setup dialog.
+    CSetupDlg dlg;
+    if (dlg.DoModal() != IDCANCEL) {
+        // A failed write is not shown: the type stays in force for this run either way.
+        theApp.m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(theApp.m_nPlayerType));
+        OnRecommend();
+    }
 }
