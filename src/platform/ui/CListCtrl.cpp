@@ -142,7 +142,12 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nStateMask) {
         return FALSE;
     }
     if (nStateMask & LVIS_SELECTED) {
-        row->setSelected((nState & LVIS_SELECTED) != 0);
+        const bool select = (nState & LVIS_SELECTED) != 0;
+        // A single-selection list (LVS_SINGLESEL) moves its one selection to the row.
+        if (select && List(m_hWnd)->selectionMode() == QAbstractItemView::SingleSelection) {
+            List(m_hWnd)->clearSelection();
+        }
+        row->setSelected(select);
     }
     if ((nStateMask & LVIS_FOCUSED) && (nState & LVIS_FOCUSED)) {
         List(m_hWnd)->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);

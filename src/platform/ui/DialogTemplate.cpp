@@ -19,3 +19,7 @@ const DialogTemplate* FindDialogTemplate(UINT nIDTemplate) {
     const auto found = Templates().find(nIDTemplate);
     return found != Templates().end() ? found->second : nullptr;
 }
+
+void UnregisterDialogTemplate(UINT nIDTemplate) {
+    Templates().erase(nIDTemplate);
+}

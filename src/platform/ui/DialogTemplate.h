@@ -40,3 +40,6 @@ struct DialogTemplate {
 // The templates are the program's resources; the resource library enters them at start-up.
 void RegisterDialogTemplate(const DialogTemplate* pTemplate);
 const DialogTemplate* FindDialogTemplate(UINT nIDTemplate);
+// Takes a template out again, so that a test can see how a dialog that cannot be created
+// is handled.
+void UnregisterDialogTemplate(UINT nIDTemplate);

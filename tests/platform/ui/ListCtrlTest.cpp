@@ -66,6 +66,18 @@ TEST_F(ListView, SelectionIsFoundSetAndDroppedByARebuild) {
     EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), -1);
 }
 
+TEST_F(ListView, SelectingARowOfASingleSelectionListClearsTheOtherRow) {
+    for (int i = 0; i < 3; ++i) {
+        Append(u"Club", u"100", i + 1);
+    }
+    list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list->SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(list->GetNextItem(2, LVNI_SELECTED), -1);
+    list->SetItemState(2, 0, LVIS_SELECTED);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
 TEST_F(ListView, FullRowSelectionIsTheOnlyExtendedStyle) {
     list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
     EXPECT_EQ(list->GetExtendedStyle(), LVS_EX_FULLROWSELECT);
