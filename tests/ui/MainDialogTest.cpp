@@ -270,6 +270,8 @@ TEST_F(MainDialog, TheScreenshotIsLightGreenWithABoldResult) {
         return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     };
     const QSize size = dlg->GetSafeHwnd()->size();
+    EXPECT_EQ(ratio, dlg->GetSafeHwnd()->devicePixelRatio());
+    EXPECT_EQ(image.size(), size * ratio) << "drawn at the screen's device pixel ratio";
     for (const QPoint p : {QPoint(size.width() - 3, size.height() - 3), QPoint(size.width() - 3, 3),
                            QPoint(3, size.height() - 3)}) {
         EXPECT_EQ(at(p.x(), p.y()), QColor(172, 211, 115)) << p.x() << "," << p.y();
