@@ -11,6 +11,21 @@
 
 namespace {
 
+std::unique_ptr<QApplication>& Application() {
+    static std::unique_ptr<QApplication> application;
+    return application;
+}
+
+// The application lives for the whole test run, as the program's own does, and goes before
+// the process's exit handlers run, which would otherwise find Qt half gone.
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override { Application().reset(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment); // gtest owns it
+
 void EnsureApplication() {
     static int argc = 1;
     static char name[] = "caddora-tests";
@@ -21,8 +36,7 @@ void EnsureApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // Lives for the whole test process, as the program's own application does.
-    static QApplication application(argc, argv);
+    Application() = std::make_unique<QApplication>(argc, argv);
     AfxInitToolkit();
     RegisterCaddoraResources();
 }

@@ -17,19 +17,20 @@ protected:
     void SetUp() override {
         AppTest::SetUp();
         PrepareDrawingObjectsAndClubs();
+        dlg = std::make_unique<CAdvisorDlg>();
     }
     void TearDown() override {
-        dlg.DestroyWindow();
+        dlg.reset();
         AppTest::TearDown();
     }
     void Open() {
-        ASSERT_TRUE(dlg.Create());
-        ASSERT_TRUE(Activate(dlg.GetSafeHwnd()));
+        ASSERT_TRUE(dlg->Create());
+        ASSERT_TRUE(Activate(dlg->GetSafeHwnd()));
     }
-    QLineEdit* Field() { return qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_DISTANCE)->m_hWnd); }
-    QLabel* Result() { return qobject_cast<QLabel*>(dlg.GetDlgItem(IDC_RECOMMENDATION)->m_hWnd); }
+    QLineEdit* Field() { return qobject_cast<QLineEdit*>(dlg->GetDlgItem(IDC_DISTANCE)->m_hWnd); }
+    QLabel* Result() { return qobject_cast<QLabel*>(dlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd); }
     void Tap(int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(dlg->GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
     }
     void Type(const QString& text) {
         Field()->selectAll();
@@ -42,14 +43,15 @@ protected:
         return ToQString(FindClubForDistance(theApp.m_clubs, type, yards)->m_strName);
     }
 
-    CAdvisorDlg dlg;
+    // Made once the application exists, since the dialog loads its icon when built.
+    std::unique_ptr<CAdvisorDlg> dlg;
 };
 
 TEST_F(MainDialog, FirstOpeningShowsTheRecommendationForOneHundredWithTheFieldSelected) {
     Open();
     EXPECT_EQ(Field()->text(), QStringLiteral("100"));
     EXPECT_EQ(Result()->text(), QStringLiteral("Dual/Gap Wedge"));
-    EXPECT_EQ(dlg.m_strRecommendation, CString(u"Dual/Gap Wedge"));
+    EXPECT_EQ(dlg->m_strRecommendation, CString(u"Dual/Gap Wedge"));
     EXPECT_EQ(QApplication::focusWidget(), Field());
     EXPECT_EQ(Field()->selectedText(), QStringLiteral("100"));
     EXPECT_TRUE(Result()->font().bold());
@@ -71,10 +73,10 @@ class Steps : public MainDialog, public ::testing::WithParamInterface<StepCase> 
 
 TEST_P(Steps, MoveTheDistanceAndRefreshTheClub) {
     const StepCase& c = GetParam();
-    dlg.m_nDistance = c.start;
+    dlg->m_nDistance = c.start;
     Open();
     Tap(c.picture);
-    EXPECT_EQ(dlg.m_nDistance, c.expected);
+    EXPECT_EQ(dlg->m_nDistance, c.expected);
     EXPECT_EQ(Field()->text(), QString::number(c.expected));
     EXPECT_EQ(Result()->text(), ClubFor(c.expected));
     EXPECT_EQ(Field()->selectedText(), QString::number(c.expected));
@@ -93,12 +95,12 @@ TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
     Open();
     Type(QStringLiteral("200"));
     Tap(IDC_PLUS10);
-    EXPECT_EQ(dlg.m_nDistance, 210);
+    EXPECT_EQ(dlg->m_nDistance, 210);
     EXPECT_EQ(Result()->text(), ClubFor(210));
 }
 
 TEST_F(MainDialog, StepPastTheTopStoresTheNumberReportsTheRangeAndKeepsTheClub) {
-    dlg.m_nDistance = 990;
+    dlg->m_nDistance = 990;
     Open();
     const QString before = Result()->text();
     ASSERT_FALSE(before.isEmpty());
@@ -111,12 +113,12 @@ TEST_F(MainDialog, StepPastTheTopStoresTheNumberReportsTheRangeAndKeepsTheClub) 
     ASSERT_EQ(texts.size(), 1U);
     EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
     EXPECT_EQ(Result()->text(), before);
-    EXPECT_EQ(dlg.m_nDistance, 1010);
+    EXPECT_EQ(dlg->m_nDistance, 1010);
 
     Tap(IDC_CLOSE);
-    EXPECT_TRUE(dlg.IsEnded());
-    EXPECT_EQ(dlg.GetModalResult(), IDOK);
-    EXPECT_EQ(dlg.m_nDistance, 1010) << "what start-up stores";
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->GetModalResult(), IDOK);
+    EXPECT_EQ(dlg->m_nDistance, 1010) << "what start-up stores";
 }
 
 TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
@@ -129,7 +131,7 @@ TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
     }
     EXPECT_EQ(Field()->text(), QStringLiteral("255"));
     EXPECT_EQ(Result()->text(), club) << "only a picture refreshes the club";
-    EXPECT_EQ(dlg.m_nDistance, 100);
+    EXPECT_EQ(dlg->m_nDistance, 100);
 
     Type(QStringLiteral("498"));
     QTest::keyClick(Field(), Qt::Key_Up);
@@ -141,7 +143,7 @@ TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
     EXPECT_EQ(Field()->text(), QStringLiteral("50"));
     int low = 0;
     int high = 0;
-    dlg.m_spnDistance.GetRange32(low, high);
+    dlg->m_spnDistance.GetRange32(low, high);
     EXPECT_EQ(low, 50);
     EXPECT_EQ(high, 500);
 }
@@ -150,9 +152,9 @@ TEST_F(MainDialog, CloseRightAfterTypingKeepsTheLastExchangedDistance) {
     Open();
     Type(QStringLiteral("150"));
     Tap(IDC_CLOSE);
-    EXPECT_TRUE(dlg.IsEnded());
-    EXPECT_EQ(dlg.GetModalResult(), IDOK);
-    EXPECT_EQ(dlg.m_nDistance, 100);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->GetModalResult(), IDOK);
+    EXPECT_EQ(dlg->m_nDistance, 100);
 }
 
 TEST_F(MainDialog, LeadingZerosComeBackAsThePlainNumber) {
@@ -160,13 +162,13 @@ TEST_F(MainDialog, LeadingZerosComeBackAsThePlainNumber) {
     Type(QStringLiteral("0150"));
     Tap(IDC_RECOMMEND);
     EXPECT_EQ(Field()->text(), QStringLiteral("150"));
-    EXPECT_EQ(dlg.m_nDistance, 150);
+    EXPECT_EQ(dlg->m_nDistance, 150);
     EXPECT_EQ(Result()->text(), ClubFor(150));
     EXPECT_EQ(Result()->text(), QStringLiteral("6 Iron"));
 }
 
 TEST_F(MainDialog, AStoredDistanceOutsideTheRangeIsShownReportedAndRecommendsNothing) {
-    dlg.m_nDistance = 20;
+    dlg->m_nDistance = 20;
     MessageBoxSeam::SetNextAnswer(IDOK);
     Open();
     EXPECT_EQ(Field()->text(), QStringLiteral("20"));
@@ -182,13 +184,13 @@ TEST_F(MainDialog, AnEmptyClubListShowsAnEmptyResult) {
     Open();
     EXPECT_TRUE(Result()->text().isEmpty());
     Tap(IDC_PLUS10);
-    EXPECT_EQ(dlg.m_nDistance, 110);
+    EXPECT_EQ(dlg->m_nDistance, 110);
     EXPECT_TRUE(Result()->text().isEmpty());
 }
 
 TEST_F(MainDialog, TheFemaleColumnDecidesForPlayerTypeTwo) {
     theApp.m_nPlayerType = 2;
-    dlg.m_nDistance = 150;
+    dlg->m_nDistance = 150;
     Open();
     EXPECT_EQ(Result()->text(), ClubFor(150, 2));
     EXPECT_NE(Result()->text(), ClubFor(150, 1));
@@ -217,10 +219,10 @@ TEST_P(Ending, EnterAndTheCloseBoxExchangeEscapeDoesNot) {
     } else if (c.how == 1) {
         QTest::keyClick(Field(), Qt::Key_Escape);
     } else {
-        dlg.GetSafeHwnd()->close();
+        dlg->GetSafeHwnd()->close();
     }
-    EXPECT_EQ(dlg.IsEnded() ? dlg.GetModalResult() : 0, c.result);
-    EXPECT_EQ(dlg.m_nDistance, c.distance);
+    EXPECT_EQ(dlg->IsEnded() ? dlg->GetModalResult() : 0, c.result);
+    EXPECT_EQ(dlg->m_nDistance, c.distance);
     EXPECT_EQ(static_cast<int>(MessageBoxSeam::TakeShownTexts().size()), c.messages);
 }
 
@@ -243,7 +245,7 @@ TEST_F(MainDialog, EveryPictureIsNamedForScreenReadersAndTooltips) {
          {Named{IDC_SETUP, "Setup"}, Named{IDC_RECOMMEND, "Recommend Club"},
           Named{IDC_CLOSE, "Close"}, Named{IDC_MINUS10, "-10 yd"}, Named{IDC_PLUS10, "+10 yd"},
           Named{IDC_MINUS20, "-20 yd"}, Named{IDC_PLUS20, "+20 yd"}}) {
-        QWidget* picture = dlg.GetDlgItem(n.id)->m_hWnd;
+        QWidget* picture = dlg->GetDlgItem(n.id)->m_hWnd;
         EXPECT_EQ(picture->accessibleName(), QString::fromLatin1(n.name));
         EXPECT_EQ(picture->toolTip(), QString::fromLatin1(n.name));
     }
@@ -254,20 +256,22 @@ TEST_F(MainDialog, PicturesTakeTheSizeOfTheirBitmaps) {
     Open();
     const QPixmap setup(QStringLiteral(":/images/bitmap131.bmp"));
     ASSERT_FALSE(setup.isNull()) << "the pictures are built into the program";
-    EXPECT_EQ(dlg.GetDlgItem(IDC_SETUP)->m_hWnd->size(), QSize(79, 42));
-    EXPECT_EQ(dlg.GetDlgItem(IDC_RECOMMEND)->m_hWnd->size(), QSize(174, 42));
-    EXPECT_EQ(dlg.GetDlgItem(IDC_PLUS20)->m_hWnd->size(), QSize(62, 42));
-    EXPECT_FALSE(dlg.GetSafeHwnd()->windowIcon().isNull());
+    EXPECT_EQ(dlg->GetDlgItem(IDC_SETUP)->m_hWnd->size(), QSize(79, 42));
+    EXPECT_EQ(dlg->GetDlgItem(IDC_RECOMMEND)->m_hWnd->size(), QSize(174, 42));
+    EXPECT_EQ(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd->size(), QSize(62, 42));
+    EXPECT_FALSE(dlg->GetSafeHwnd()->windowIcon().isNull());
 }
 
 TEST_F(MainDialog, TheScreenshotIsLightGreenWithABoldResult) {
     Open();
-    const QImage image = dlg.GetSafeHwnd()->grab().toImage();
+    const QImage image = dlg->GetSafeHwnd()->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     const auto at = [&](int x, int y) {
         return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     };
-    const QSize size = dlg.GetSafeHwnd()->size();
+    const QSize size = dlg->GetSafeHwnd()->size();
+    EXPECT_EQ(ratio, dlg->GetSafeHwnd()->devicePixelRatio());
+    EXPECT_EQ(image.size(), size * ratio) << "drawn at the screen's device pixel ratio";
     for (const QPoint p : {QPoint(size.width() - 3, size.height() - 3), QPoint(size.width() - 3, 3),
                            QPoint(3, size.height() - 3)}) {
         EXPECT_EQ(at(p.x(), p.y()), QColor(172, 211, 115)) << p.x() << "," << p.y();

@@ -372,7 +372,9 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
                 label->setTextFormat(Qt::PlainText);
                 label->setText(ToQString(item.text != nullptr ? item.text : u""));
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                label->setWordWrap(true);
+                // A box of one line shows as much of its line as fits instead of wrapping the
+                // rest out of sight.
+                label->setWordWrap(item.cy >= 16);
             }
             if (item.style & SS_NOTIFY) {
                 label->onClicked = [this, id] { OnCommand(static_cast<UINT>(id), STN_CLICKED); };

@@ -1,7 +1,22 @@
 #pragma once
 // A dialog built from a template: its window and controls are created from the template's
 // data, the members are exchanged with the controls through DoDataExchange, and commands and
-// colour queries reach the handlers of the message map.
+// colour queries reach the handlers of the message map. A dialog class reads:
+//
+//   class CEditClubDlg : public CDialog {
+//   public:
+//       CEditClubDlg() : CDialog(IDD_EDIT_CLUB) {}
+//   protected:
+//       void DoDataExchange(CDataExchange* pDX) override;  // DDX_Control, DDX_Text, DDV_...
+//       BOOL OnInitDialog() override;                       // calls CDialog::OnInitDialog first
+//       HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+//       void OnEdit();
+//       DECLARE_MESSAGE_MAP()
+//   };
+//   BEGIN_MESSAGE_MAP(CEditClubDlg, CDialog)
+//   ON_WM_CTLCOLOR()
+//   ON_BN_CLICKED(IDC_EDIT, &CEditClubDlg::OnEdit)
+//   END_MESSAGE_MAP()
 #include "CFont.h"
 #include "CWnd.h"
 #include "DialogTemplate.h"
