@@ -1,0 +1,71 @@
+// Draws the Setup dialog (built-in clubs, one row selected) and the Edit Club dialog (that
+// club being edited) offscreen and writes them as PNG files into the folder named on the
+// command line (tools/make-setup-screenshots uses it for the README). It works in a
+// temporary home, so the user's own settings and clubs are never touched.
+#include "app/AdvisorApp.h"
+#include "club/ClubBook.h"
+#include "platform/ui/CWinApp.h"
+#include "res/Resources.h"
+#include "ui/EditClubDlg.h"
+#include "ui/SetupDlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(CDialog& dlg, const QString& path) {
+    const bool saved = dlg.GetSafeHwnd()->grab().save(path, "PNG");
+    dlg.DestroyWindow();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    AfxInitToolkit();
+    RegisterCaddoraResources();
+
+    theApp.m_brLight.CreateSolidBrush(kLightColour);
+    theApp.m_brDark.CreateSolidBrush(kDarkColour);
+    LOGFONT lf = GetStockSystemFont();
+    lf.lfWeight = FW_BOLD;
+    lf.lfHeight = -12;
+    theApp.m_fntBold.CreateFontIndirect(&lf);
+    BuildDefaultClubs(theApp.m_clubs);
+
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const int row = 6;
+    CSetupDlg setup;
+    if (!setup.Create()) {
+        return 1;
+    }
+    setup.m_lstClubs.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    const auto nClubId = static_cast<std::int32_t>(setup.m_lstClubs.GetItemData(row));
+    bool saved = Save(setup, folder.filePath(QStringLiteral("setup-dialog.png")));
+
+    const CGolfClub* club = theApp.m_clubs.FindClub(nClubId);
+    CEditClubDlg edit;
+    edit.m_strDescription = club->m_strName;
+    edit.m_nBestDistance = club->m_nMaleDistance;
+    if (!edit.Create()) {
+        return 1;
+    }
+    saved = Save(edit, folder.filePath(QStringLiteral("edit-club-dialog.png"))) && saved;
+    theApp.m_clubs.DeleteAll();
+    return saved ? 0 : 1;
+}
