@@ -14,6 +14,10 @@
 
 namespace {
 
+struct SetupProbe : CSetupDlg {
+    using CSetupDlg::RefreshClubList;
+};
+
 class SetupDialog : public AppTest {
 protected:
     void SetUp() override {
@@ -94,7 +98,7 @@ protected:
         QTest::mouseClick(edit.GetDlgItem(id)->m_hWnd, Qt::LeftButton);
     }
 
-    CSetupDlg dlg;
+    SetupProbe dlg;
 };
 
 TEST_F(SetupDialog, ListsEveryClubInListOrderWithItsIdAsItemData) {
@@ -169,6 +173,20 @@ TEST_F(SetupDialog, ClickingTheSetRadioRebuildsTheSameRowsAndDropsTheSelection) 
     EXPECT_EQ(theApp.m_nPlayerType, 1);
     EXPECT_EQ(Column(1), Distances(1));
     EXPECT_EQ(dlg.m_lstClubs.GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
+TEST_F(SetupDialog, WithNeitherRadioSetTheRefillLeavesThePlayerTypeAlone) {
+    Open();
+    dlg.GetDlgItem(IDC_ADULT_MALE)->SetCheck(BST_UNCHECKED);
+    dlg.GetDlgItem(IDC_ADULT_FEMALE)->SetCheck(BST_UNCHECKED);
+    theApp.m_nPlayerType = 5;
+    dlg.RefreshClubList();
+    EXPECT_EQ(theApp.m_nPlayerType, 5);
+    EXPECT_EQ(Column(1), Distances(2)) << "every type but 1 reads the female column";
+    theApp.m_nPlayerType = 1;
+    dlg.RefreshClubList();
+    EXPECT_EQ(theApp.m_nPlayerType, 1);
+    EXPECT_EQ(Column(1), Distances(1));
 }
 
 TEST_F(SetupDialog, DistancesShowAsPlainSignedNumbersInListOrder) {
