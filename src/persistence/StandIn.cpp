@@ -1,5 +1,6 @@
 // Stand-in implementations; see README.md in this folder.
 #include "ClubDataFile.h"
+#include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
 #include "RegistryKey.h"
 
@@ -41,6 +42,14 @@ std::filesystem::path DataDirectory() {
 }
 
 } // namespace
+
+CString GetPreferredDataDirectory() {
+    return CString::FromUtf8(DataDirectory().string());
+}
+
+void RegisterPlatformStringResources() {
+    RegisterStringResource(kIdsPreferredDataDirectory, GetPreferredDataDirectory());
+}
 
 CString GetModuleFilePath() {
     if (!g_moduleOverride.IsEmpty()) {

@@ -177,7 +177,6 @@ TEST(ApplicationObject, StartsWithPlayerTypeOneAndNothingElse) {
         EXPECT_EQ(app.m_fntBold.m_hObject, nullptr);
         EXPECT_EQ(app.m_brLight.m_hObject, nullptr);
         EXPECT_EQ(app.m_brDark.m_hObject, nullptr);
-        EXPECT_EQ(app.m_regSettings.m_hKey, nullptr);
         EXPECT_NE(AfxGetApp(), &app) << "the global object came first";
         app.m_brLight.CreateSolidBrush(kLightColour);
         app.m_fntBold.CreateFontIndirect(&GetStockSystemFont());
