@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::u16string_view kHeader5 = u"Windows Registry Editor Version 5.00";
 constexpr std::u16string_view kHeader4 = u"REGEDIT4";
-constexpr std::size_t kBytesPerHexLine = 24;
 // The registry's own limit on a value's size; a longer one in a file is damage.
 constexpr std::size_t kMaxValueBytes = 1U << 20;
 
