@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <string>
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pFile(pFile), m_nMode(nMode), m_nBufSize(static_cast<UINT>(std::max(nBufSize, 16))) {
@@ -244,20 +245,39 @@ void WriteStringLength(CArchive& ar, std::uint64_t nLength) {
     }
 }
 
+// Reads count bytes through the archive's 32-bit Read in pieces.
+std::size_t ReadAll(CArchive& ar, void* buffer, std::size_t count) {
+    constexpr std::size_t kPiece = 1U << 30;
+    auto* out = static_cast<BYTE*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const auto want = static_cast<UINT>(std::min(kPiece, count - done));
+        const UINT got = ar.Read(out + done, want);
+        done += got;
+        if (got < want) {
+            break;
+        }
+    }
+    return done;
+}
+
 } // namespace
 
 CArchive& operator<<(CArchive& ar, const CString& str) {
     const std::u16string& text = str.Str();
     WriteStringLength(ar, text.size());
-    std::vector<BYTE> bytes(text.size() * 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bytes[2 * i] = static_cast<BYTE>(text[i]);
-        bytes[2 * i + 1] = static_cast<BYTE>(text[i] >> 8);
-    }
-    // Written in pieces, so that a text of any length passes through the 32-bit count.
-    constexpr std::size_t kPiece = 1U << 30;
-    for (std::size_t done = 0; done < bytes.size(); done += kPiece) {
-        ar.Write(bytes.data() + done, static_cast<UINT>(std::min(kPiece, bytes.size() - done)));
+    if constexpr (std::endian::native == std::endian::little) {
+        // Written in pieces, so that a text of any length passes through the 32-bit count.
+        constexpr std::size_t kPiece = 1U << 30;
+        const auto* bytes = reinterpret_cast<const BYTE*>(text.data());
+        const std::size_t size = text.size() * 2;
+        for (std::size_t done = 0; done < size; done += kPiece) {
+            ar.Write(bytes + done, static_cast<UINT>(std::min(kPiece, size - done)));
+        }
+    } else {
+        for (char16_t c : text) {
+            ar << static_cast<WORD>(c);
+        }
     }
     return ar;
 }
@@ -269,19 +289,22 @@ CArchive& operator>>(CArchive& ar, CString& str) {
     if (nLength > ar.GetRemainingBytes() / nCharSize) {
         throw CArchiveException(CArchiveException::endOfFile);
     }
-    const auto nBytes = static_cast<std::size_t>(nLength * nCharSize);
-    std::vector<BYTE> bytes(nBytes);
-    if (nBytes > 0 && ar.Read(bytes.data(), static_cast<UINT>(nBytes)) != nBytes) {
-        throw CArchiveException(CArchiveException::endOfFile);
-    }
     if (nCharSize == 1) {
-        str = CString::FromWindows1252(
-            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        std::string bytes(static_cast<std::size_t>(nLength), '\0');
+        if (ReadAll(ar, bytes.data(), bytes.size()) != bytes.size()) {
+            throw CArchiveException(CArchiveException::endOfFile);
+        }
+        str = CString::FromWindows1252(bytes);
         return ar;
     }
     std::u16string text(static_cast<std::size_t>(nLength), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    if (ReadAll(ar, text.data(), text.size() * 2) != text.size() * 2) {
+        throw CArchiveException(CArchiveException::endOfFile);
+    }
+    if constexpr (std::endian::native == std::endian::big) {
+        for (char16_t& c : text) {
+            c = static_cast<char16_t>((c >> 8) | (c << 8));
+        }
     }
     str = CString(std::move(text));
     return ar;
