@@ -11,6 +11,11 @@ namespace {
 
 const CString kSettingsPath(u"Software\\Holverra\\Caddora");
 
+// A value name as the registry functions take it.
+LPCWSTR Name(const char16_t* name) {
+    return reinterpret_cast<LPCWSTR>(name);
+}
+
 class RegistryKey : public ::testing::Test {
 protected:
     // Start-up's order: look, create only when missing, then open.
@@ -23,8 +28,8 @@ protected:
     static void SetRaw(const CString& name, DWORD type, std::vector<BYTE> data) {
         CRegistryKey key(HKEY_CURRENT_USER);
         OpenSettings(key);
-        ASSERT_EQ(RegSetValueExW(key.m_hKey, reinterpret_cast<LPCWSTR>(name.GetString()), 0, type,
-                                 data.data(), static_cast<DWORD>(data.size())),
+        ASSERT_EQ(RegSetValueExW(key.m_hKey, Name(name.GetString()), 0, type, data.data(),
+                                 static_cast<DWORD>(data.size())),
                   ERROR_SUCCESS);
     }
 
@@ -128,7 +133,7 @@ TEST_F(RegistryKey, StringValuesStoreTheirNullAndReadUpToIt) {
     ASSERT_TRUE(key.SetStringValue(CString(u"Empty"), CString()));
     DWORD type = 0;
     DWORD size = 0;
-    ASSERT_EQ(RegQueryValueExW(key.m_hKey, u"Empty", nullptr, &type, nullptr, &size),
+    ASSERT_EQ(RegQueryValueExW(key.m_hKey, Name(u"Empty"), nullptr, &type, nullptr, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(size, 2U);
@@ -166,7 +171,8 @@ TEST_F(RegistryKey, ObjectValueRoundTripsThroughItsSerialization) {
 
     DWORD type = 0;
     DWORD size = 0;
-    ASSERT_EQ(RegQueryValueExW(key.m_hKey, u"Club", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    ASSERT_EQ(RegQueryValueExW(key.m_hKey, Name(u"Club"), nullptr, &type, nullptr, &size),
+              ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
     // Leading word, id, empty text, two distances, 6-character text, two date-times.
     EXPECT_EQ(size, 4U + 4 + 4 + 4 + 4 + (4 + 12) + 12 + 12);

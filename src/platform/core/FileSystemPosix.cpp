@@ -151,11 +151,13 @@ bool RemoveFile(const CString& path) {
 }
 
 CString TemporaryPathBeside(const CString& path) {
-    static std::mt19937_64 generator{std::random_device{}() ^
-                                     static_cast<std::uint64_t>(::getpid())};
+    // The process id keeps two programs (or a parent and its fork) apart; the counter and
+    // the random part keep the names of one process apart.
+    thread_local std::mt19937_64 generator{std::random_device{}()};
     for (;;) {
-        CString candidate =
-            path + CString(".tmp") + CString::FromUtf8(std::to_string(generator() % 1000000000U));
+        const std::string suffix =
+            ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(generator() % 1000000U);
+        CString candidate = path + CString::FromUtf8(suffix);
         if (!FileExists(candidate)) {
             return candidate;
         }
