@@ -105,20 +105,21 @@ TEST(RegistryHiveText, ReadsWhatTheEditorExports) {
 }
 
 TEST(RegistryHiveText, AnythingElseIsDamage) {
-    const char* damaged[] = {
+    const std::string header = "Windows Registry Editor Version 5.00\r\n";
+    const std::string key = header + "[HKEY_CURRENT_USER\\A]\r\n";
+    const std::string damaged[] = {
         "",
         "hello",
-        "Windows Registry Editor Version 5.00\r\n\"v\"=dword:1\r\n",
-        "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A\r\n",
-        "Windows Registry Editor Version "
-        "5.00\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=dword:123456789\r\n",
-        "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=hex:1,2g\r\n",
-        "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=word:1\r\n",
-        "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]\r\n\"v=\"x\"\r\n",
-        "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"\"x\"\r\n",
-        "Windows Registry Editor Version 5.00\r\n[]\r\n",
+        header + "\"v\"=dword:1\r\n",         // a value before any key
+        header + "[HKEY_CURRENT_USER\\A\r\n", // a key without its bracket
+        header + "[]\r\n",                    // a key without a name
+        key + "\"v\"=dword:123456789\r\n",    // nine digits
+        key + "\"v\"=hex:1,2g\r\n",           // not a hex byte
+        key + "\"v\"=word:1\r\n",             // no such type
+        key + "\"v=dword:1\r\n",              // the name's quote never closes
+        key + "\"v\"\"x\"\r\n",               // no equals sign
     };
-    for (const char* text : damaged) {
+    for (const std::string& text : damaged) {
         CRegistryHive hive;
         EXPECT_FALSE(hive.Parse(text)) << text;
         EXPECT_TRUE(hive.Keys().empty()) << text;
