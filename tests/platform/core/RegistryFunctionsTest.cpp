@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -167,5 +169,27 @@ TEST_F(RegistryFunctions, TwoProcessesChangingDifferentValuesKeepBoth) {
     EXPECT_TRUE(ok);
     EXPECT_EQ(GetDWord(key, u"FromParent"), kRounds);
     EXPECT_EQ(GetDWord(key, u"FromChild"), kRounds);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryFunctions, AChangeKeepsWhatAnotherProgramWroteMeanwhile) {
+    HKEY key = CreateKey(u"Software\\Holverra\\Caddora");
+    ASSERT_EQ(SetDWord(key, u"Gender", 1), ERROR_SUCCESS);
+    // Another program rewrites the hive while this one holds the key open.
+    const std::string other = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
+                              "\"Gender\"=dword:00000002\r\n\r\n";
+    WriteBytes(Hive(), std::vector<unsigned char>(other.begin(), other.end()));
+    EXPECT_EQ(GetDWord(key, u"Gender"), 2U); // read afresh, not from a copy in memory
+    ASSERT_EQ(SetDWord(key, u"LastDistance", 120), ERROR_SUCCESS);
+    EXPECT_EQ(GetDWord(key, u"Gender"), 2U);
+    EXPECT_EQ(GetDWord(key, u"LastDistance"), 120U);
+    // Nothing but the hive and its lock is left in the directory.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Hive().parent_path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, std::vector<std::string>({"registry.reg", "registry.reg.lock"}));
     RegCloseKey(key);
 }
