@@ -165,7 +165,8 @@ TEST_F(ClubFileLayout, EmptyListIsEightZeroBytesAndLoadsAsOpened) {
 TEST_F(ClubFileLayout, CountOfZeroOrLessReadsNothingMore) {
     for (std::int32_t count : {0, -1, -100000, INT32_MIN}) {
         // What follows the count would be damage if it were read.
-        WriteBytes(AppDataFile(), Bytes().Word(0).Word(count).Raw({0xFF, 0xFF, 0x01}).Get());
+        WriteBytes(AppDataFile(),
+                   ClubFileBytes().Word(0).Word(count).Raw({0xFF, 0xFF, 0x01}).Get());
         CClubList clubs;
         EXPECT_TRUE(SerializeClubs(clubs, CArchive::load)) << count;
         EXPECT_TRUE(clubs.IsEmpty()) << count;
@@ -174,17 +175,18 @@ TEST_F(ClubFileLayout, CountOfZeroOrLessReadsNothingMore) {
 }
 
 TEST_F(ClubFileLayout, LeadingWordsAreIgnoredOnLoadAndWrittenAsZero) {
-    WriteBytes(AppDataFile(), Bytes().Word(0x7777).Word(1).Club(-5, 3, u"3 Iron", 180, 160).Get());
+    WriteBytes(AppDataFile(),
+               ClubFileBytes().Word(0x7777).Word(1).Club(-5, 3, u"3 Iron", 180, 160).Get());
     CClubList clubs;
     ASSERT_TRUE(SerializeClubs(clubs, CArchive::load));
     ASSERT_EQ(Ids(clubs), std::vector<std::int32_t>({3}));
     ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
     EXPECT_EQ(ReadBytes(AppDataFile()),
-              Bytes().Word(0).Word(1).Club(0, 3, u"3 Iron", 180, 160).Get());
+              ClubFileBytes().Word(0).Word(1).Club(0, 3, u"3 Iron", 180, 160).Get());
 }
 
 TEST_F(ClubFileLayout, RecordsKeepTheFileOrderWithRepeatsAndAppendToTheList) {
-    WriteBytes(AppDataFile(), Bytes()
+    WriteBytes(AppDataFile(), ClubFileBytes()
                                   .Word(0)
                                   .Word(4)
                                   .Club(0, 9, u"9 Iron")
@@ -199,7 +201,7 @@ TEST_F(ClubFileLayout, RecordsKeepTheFileOrderWithRepeatsAndAppendToTheList) {
 }
 
 TEST_F(ClubFileLayout, UntaggedEightBitTextsOfAnOlderFileAreRead) {
-    Bytes bytes;
+    ClubFileBytes bytes;
     bytes.Word(0).Word(1).Word(0).Word(4).Raw({0x00}).Word(170).Word(150);
     bytes.Raw({0x07, 'F', 'e', 'r', ' ', 0xE0, ' ', 0x80}).Date(1, 3.5).Date(2, 0.0);
     WriteBytes(AppDataFile(), bytes.Get());

@@ -60,7 +60,7 @@ TEST_F(DamagedClubFile, CutAtEveryOffsetKeepsTheWholeRecordsBeforeTheCut) {
 }
 
 TEST_F(DamagedClubFile, ImpossibleCountsAndLengthsEndTheLoadWithoutAllocatingThem) {
-    const Bytes twoClubs = Bytes().Club(0, 1, u"one").Club(0, 2, u"two");
+    const ClubFileBytes twoClubs = ClubFileBytes().Club(0, 1, u"one").Club(0, 2, u"two");
     struct Case {
         const char* what;
         std::vector<unsigned char> bytes;
@@ -68,24 +68,25 @@ TEST_F(DamagedClubFile, ImpossibleCountsAndLengthsEndTheLoadWithoutAllocatingThe
     };
     std::vector<Case> cases;
     {
-        Bytes b = Bytes().Word(0).Word(INT32_MAX);
+        ClubFileBytes b = ClubFileBytes().Word(0).Word(INT32_MAX);
         b.Raw({});
         std::vector<unsigned char> bytes = b.Get();
         bytes.insert(bytes.end(), twoClubs.Get().begin(), twoClubs.Get().end());
         cases.push_back({"count far beyond the records", bytes, {1, 2}});
     }
     {
-        Bytes b = Bytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2);
+        ClubFileBytes b = ClubFileBytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2);
         b.Raw({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F, 'a', 0});
         cases.push_back({"32-bit text length of 2 GB", b.Get(), {1}});
     }
     {
-        Bytes b = Bytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2);
+        ClubFileBytes b = ClubFileBytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2);
         b.Raw({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 1, 0, 0, 0});
         cases.push_back({"64-bit text length", b.Get(), {1}});
     }
     {
-        Bytes b = Bytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2).Text(u"").Word(1);
+        ClubFileBytes b =
+            ClubFileBytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Word(2).Text(u"").Word(1);
         b.Word(2).Text(u"two").Date(9, 1.0).Date(0, 1.0);
         cases.push_back({"unknown date-time status", b.Get(), {1}});
     }
@@ -100,7 +101,7 @@ TEST_F(DamagedClubFile, ImpossibleCountsAndLengthsEndTheLoadWithoutAllocatingThe
 
 TEST_F(DamagedClubFile, KeptCopySurvivesTheSaveThatReplacesTheFile) {
     const std::vector<unsigned char> damaged =
-        Bytes().Word(0).Word(3).Club(0, 1, u"one").Word(0).Get();
+        ClubFileBytes().Word(0).Word(3).Club(0, 1, u"one").Word(0).Get();
     WriteBytes(AppDataFile(), damaged);
     CClubList clubs;
     ASSERT_TRUE(SerializeClubs(clubs, CArchive::load));

@@ -64,7 +64,7 @@ TEST_F(DataFilePlaces, AFileInThePreferredDirectoryWinsForLoadAndSave) {
     SaveOneClub(1, AppDataFile());
     const auto appBytes = ReadBytes(AppDataFile());
     std::filesystem::create_directories(PreferredDir());
-    WriteBytes(PreferredDataFile(), Bytes().Word(0).Word(1).Club(0, 2, u"there").Get());
+    WriteBytes(PreferredDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 2, u"there").Get());
     // Evaluated anew at every call: the file that appeared is seen at once.
     EXPECT_EQ(Utf8(GetDataFilePath()), PreferredDataFile().string());
     EXPECT_EQ(LoadedHeadId(), 2);

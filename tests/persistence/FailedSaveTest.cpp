@@ -21,7 +21,8 @@ std::size_t EntriesIn(const std::filesystem::path& dir) {
 } // namespace
 
 TEST_F(FailedSave, AWriteThatFailsAfterAnyNumberOfBytesLeavesTheOldFileAsItWas) {
-    const std::vector<unsigned char> old = Bytes().Word(0).Word(1).Club(0, 42, u"mine").Get();
+    const std::vector<unsigned char> old =
+        ClubFileBytes().Word(0).Word(1).Club(0, 42, u"mine").Get();
     WriteBytes(AppDataFile(), old);
     CClubList clubs;
     BuildDefaultClubs(clubs);
