@@ -1,6 +1,5 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"
-#include "platform/core/CMemoryException.h"
 
 #include <gtest/gtest.h>
 
@@ -102,24 +101,4 @@ TEST(ArchiveWords, ReadingPastTheEndRaisesEndOfFile) {
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
     }
-}
-
-TEST(MemFile, GrowsInStepsAndDetachHandsOverTheBlock) {
-    CMemFile file(1024);
-    std::vector<BYTE> data(1500, 0x5A);
-    file.Write(data.data(), 1500);
-    EXPECT_EQ(file.GetLength(), 1500U);
-    EXPECT_EQ(Contents(file), data);
-    EXPECT_EQ(file.GetLength(), 0U); // detached: the file is empty again
-}
-
-TEST(MemFile, AttachedFixedBlockReadsItsBytesAndRefusesToGrow) {
-    BYTE block[3] = {9, 8, 7};
-    CMemFile file(block, 3);
-    BYTE out[5] = {};
-    EXPECT_EQ(file.Read(out, 5), 3U);
-    EXPECT_EQ(out[2], 7);
-    EXPECT_EQ(file.Read(out, 5), 0U);
-    EXPECT_THROW(file.Write(out, 1), CMemoryException);
-    EXPECT_EQ(block[0], 9); // the caller's block is left as it was
 }
