@@ -5,7 +5,16 @@
 // registry editor's text format (see KnownFolders.h for its place).
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
+// Names of the class library that the Windows headers turn into macros.
+#undef LoadString
+#undef GetCurrentTime
 #else
 
 #include "WinTypes.h"
