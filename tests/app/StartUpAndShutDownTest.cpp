@@ -150,9 +150,15 @@ TEST_F(StartUpAndShutDown, AStoredFemalePlayerTypeDecidesFromTheFirstMoment) {
 }
 
 TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsFile) {
-    // A directory where the file would be, in both places, makes every save fail.
-    QDir().mkpath(AppDir() + QStringLiteral("Clubs.dat"));
-    QDir().mkpath(DataDir() + QStringLiteral("/Holverra/Caddora/Clubs.dat"));
+    // Plain files where the program's directory and the data directory's parent should be:
+    // neither place can hold the table, whoever runs the test.
+    const auto makeFile = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    makeFile(HomeDir() + QStringLiteral("/notadir"));
+    makeFile(DataDir() + QStringLiteral("/Holverra"));
+    SetModuleFilePathOverride(FromQString(HomeDir() + QStringLiteral("/notadir/caddora")));
     MessageBoxSeam::SetNextAnswer(IDOK);
     Run([](CAdvisorDlg& dlg) { Tap(dlg, IDC_CLOSE); });
     const auto texts = MessageBoxSeam::TakeShownTexts();
@@ -171,7 +177,6 @@ TEST(ApplicationObject, StartsWithPlayerTypeOneAndNothingElse) {
         EXPECT_EQ(app.m_fntBold.m_hObject, nullptr);
         EXPECT_EQ(app.m_brLight.m_hObject, nullptr);
         EXPECT_EQ(app.m_brDark.m_hObject, nullptr);
-        EXPECT_EQ(app.m_regSettings.m_hKey, nullptr);
         EXPECT_NE(AfxGetApp(), &app) << "the global object came first";
         app.m_brLight.CreateSolidBrush(kLightColour);
         app.m_fntBold.CreateFontIndirect(&GetStockSystemFont());

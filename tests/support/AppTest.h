@@ -7,6 +7,7 @@
 
 #include "app/AdvisorApp.h"
 #include "club/ClubBook.h"
+#include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
 #include "platform/ui/QtConvert.h"
 
@@ -18,6 +19,9 @@ protected:
         UiTest::SetUp();
         QDir(HomeDir()).mkpath(QStringLiteral("bin"));
         SetModuleFilePathOverride(FromQString(AppDir() + QStringLiteral("caddora")));
+        // The preferred data directory is entered once per process; this test's home
+        // must be the one it names.
+        RegisterPlatformStringResources();
         theApp.m_nPlayerType = 1;
         theApp.m_clubs.DeleteAll();
     }
