@@ -17,20 +17,24 @@ protected:
         AppTest::SetUp();
         PrepareDrawingObjectsAndClubs();
         ASSERT_TRUE(theApp.m_regSettings.Create(HKEY_CURRENT_USER, kSettingsKeyPath, 0));
-        main.m_nDistance = 150;
-        ASSERT_TRUE(main.Create());
-        ASSERT_TRUE(Activate(main.GetSafeHwnd()));
+        // Built only now: its icon needs the Qt application, which the set-up makes.
+        mainDlg = std::make_unique<CAdvisorDlg>();
+        mainDlg->m_nDistance = 150;
+        ASSERT_TRUE(mainDlg->Create());
+        ASSERT_TRUE(Activate(mainDlg->GetSafeHwnd()));
     }
     void TearDown() override {
-        main.DestroyWindow();
+        mainDlg.reset();
         AppTest::TearDown();
     }
     static void Tap(CDialog& dlg, int id) {
         QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
     }
-    QLineEdit* Field() { return qobject_cast<QLineEdit*>(main.GetDlgItem(IDC_DISTANCE)->m_hWnd); }
+    QLineEdit* Field() {
+        return qobject_cast<QLineEdit*>(mainDlg->GetDlgItem(IDC_DISTANCE)->m_hWnd);
+    }
     QString Result() {
-        return qobject_cast<QLabel*>(main.GetDlgItem(IDC_RECOMMENDATION)->m_hWnd)->text();
+        return qobject_cast<QLabel*>(mainDlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd)->text();
     }
     // Taps Setup with `act` playing the player in the Setup dialog.
     void RunSetup(std::function<void(CSetupDlg&)> act) {
@@ -41,7 +45,7 @@ protected:
             acted = true;
             act(*setup);
         });
-        Tap(main, IDC_SETUP);
+        Tap(*mainDlg, IDC_SETUP);
         EXPECT_TRUE(acted);
     }
     static bool StoredGender(DWORD& value) {
@@ -58,7 +62,7 @@ protected:
         QTest::keyClicks(Field(), text);
     }
 
-    CAdvisorDlg main;
+    std::unique_ptr<CAdvisorDlg> mainDlg;
 };
 
 TEST_F(SetupFromMainDialog, EscapeAfterAChangeKeepsTheTypeInMemoryOnlyAndRefreshesNothing) {
@@ -76,7 +80,7 @@ TEST_F(SetupFromMainDialog, EscapeAfterAChangeKeepsTheTypeInMemoryOnlyAndRefresh
     DWORD stored = 0;
     EXPECT_FALSE(StoredGender(stored)) << "nothing written after a cancel";
     EXPECT_EQ(Result(), maleClub) << "the previous type's club until the next refresh";
-    EXPECT_EQ(main.m_nDistance, 150) << "no exchange ran";
+    EXPECT_EQ(mainDlg->m_nDistance, 150) << "no exchange ran";
 }
 
 struct CloseCase {
@@ -104,7 +108,7 @@ TEST_P(SetupClosed, StoresTheTypeAndRefreshesTheRecommendation) {
     ASSERT_TRUE(StoredGender(stored));
     EXPECT_EQ(stored, c.stored);
     EXPECT_EQ(theApp.m_nPlayerType, static_cast<PlayerType>(c.stored));
-    EXPECT_EQ(main.m_nDistance, 200) << "the refresh read the field";
+    EXPECT_EQ(mainDlg->m_nDistance, 200) << "the refresh read the field";
     EXPECT_EQ(Result(), ClubFor(200, static_cast<PlayerType>(c.stored)));
 }
 
