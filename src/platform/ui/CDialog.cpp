@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)
 ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
@@ -372,9 +374,14 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
                 label->setTextFormat(Qt::PlainText);
                 label->setText(ToQString(item.text != nullptr ? item.text : u""));
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                // A box of one line shows as much of its line as fits instead of wrapping the
-                // rest out of sight.
+                // A one-line caption that the installed face draws a little wider than the
+                // handheld's own grows to its text, instead of losing its last letters.
                 label->setWordWrap(item.cy >= 16);
+                if (!label->wordWrap()) {
+                    const int needed =
+                        QFontMetrics(m_widget->font()).horizontalAdvance(label->text()) + 1;
+                    geometry.setWidth(std::max(geometry.width(), needed));
+                }
             }
             if (item.style & SS_NOTIFY) {
                 label->onClicked = [this, id] { OnCommand(static_cast<UINT>(id), STN_CLICKED); };

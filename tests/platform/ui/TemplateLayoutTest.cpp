@@ -107,6 +107,20 @@ TEST_F(TemplateLayout, TheFirstControlOfTheTemplateIsTopmost) {
     EXPECT_GT(depth(field), depth(minus10));
 }
 
+TEST_F(TemplateLayout, AOneLineCaptionShowsItsWholeTextAndNeverShrinks) {
+    CDialog dialog(IDD_CADDORA_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    for (QLabel* label : dialog.GetSafeHwnd()->findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Recommendation:")) {
+            EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
+            EXPECT_GE(label->width(), Expected(dialog, 45, 69, 58, 8).width());
+            EXPECT_EQ(label->pos(), Expected(dialog, 45, 69, 58, 8).topLeft());
+            return;
+        }
+    }
+    ADD_FAILURE() << "no \"Recommendation:\" caption";
+}
+
 TEST_F(TemplateLayout, APictureWithoutItsBitmapKeepsTheTemplateSize) {
     FormDialog dialog; // its picture names a bitmap that does not exist
     ASSERT_TRUE(dialog.Create());
