@@ -25,12 +25,7 @@ std::size_t HeapInUse() {
 }
 
 void PrepareApplicationState() {
-    theApp.m_brLight.CreateSolidBrush(kLightColour);
-    theApp.m_brDark.CreateSolidBrush(kDarkColour);
-    LOGFONT lf = GetStockSystemFont();
-    lf.lfWeight = FW_BOLD;
-    lf.lfHeight = -12;
-    theApp.m_fntBold.CreateFontIndirect(&lf);
+    theApp.CreateDrawingObjects();
     BuildDefaultClubs(theApp.m_clubs);
 }
 

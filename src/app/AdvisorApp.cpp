@@ -36,13 +36,7 @@ BOOL CAdvisorApp::InitInstance() {
     }
     m_pMainWnd = &dlg;
 
-    m_brLight.CreateSolidBrush(kLightColour);
-    m_brDark.CreateSolidBrush(kDarkColour);
-    LOGFONT lf{};
-    GetObject(GetStockFont(SYSTEM_FONT), lf);
-    lf.lfWeight = FW_BOLD;
-    lf.lfHeight = -12;
-    m_fntBold.CreateFontIndirect(&lf);
+    CreateDrawingObjects();
 
     if (!SerializeClubs(1)) {
         BuildDefaultClubs(m_clubs);
@@ -67,6 +61,22 @@ int CAdvisorApp::ExitInstance() {
     }
     m_clubs.DeleteAll();
     return CWinApp::ExitInstance();
+}
+
+void CAdvisorApp::CreateDrawingObjects() {
+    if (m_brLight.m_hObject == nullptr) {
+        m_brLight.CreateSolidBrush(kLightColour);
+    }
+    if (m_brDark.m_hObject == nullptr) {
+        m_brDark.CreateSolidBrush(kDarkColour);
+    }
+    if (m_fntBold.m_hObject == nullptr) {
+        LOGFONT lf{};
+        GetObject(GetStockFont(SYSTEM_FONT), lf);
+        lf.lfWeight = FW_BOLD;
+        lf.lfHeight = -12;
+        m_fntBold.CreateFontIndirect(&lf);
+    }
 }
 
 BOOL CAdvisorApp::SerializeClubs(UINT nMode) {

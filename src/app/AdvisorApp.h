@@ -17,6 +17,9 @@ public:
     int ExitInstance() override;
     // Loads (nMode 1) or saves (nMode 0) the club list through the data file.
     BOOL SerializeClubs(UINT nMode);
+    // The light brush, the dark brush and then the bold font, each unless it exists already
+    // (the object outlives a run, and a brush object holds one brush).
+    void CreateDrawingObjects();
 
     CFont m_fntBold;
     CBrush m_brLight;

@@ -37,18 +37,7 @@ protected:
     // What start-up does before it runs the main dialog: the brushes, the bold font and
     // the default clubs.
     static void PrepareDrawingObjectsAndClubs() {
-        if (theApp.m_brLight.m_hObject == nullptr) {
-            theApp.m_brLight.CreateSolidBrush(kLightColour);
-        }
-        if (theApp.m_brDark.m_hObject == nullptr) {
-            theApp.m_brDark.CreateSolidBrush(kDarkColour);
-        }
-        if (theApp.m_fntBold.m_hObject == nullptr) {
-            LOGFONT lf = GetStockSystemFont();
-            lf.lfWeight = FW_BOLD;
-            lf.lfHeight = -12;
-            theApp.m_fntBold.CreateFontIndirect(&lf);
-        }
+        theApp.CreateDrawingObjects();
         BuildDefaultClubs(theApp.m_clubs);
     }
 };

@@ -1,11 +1,12 @@
-// Draws the Setup dialog (built-in clubs, one row selected) and the Edit Club dialog (that
-// club being edited) offscreen and writes them as PNG files into the folder named on the
-// command line (tools/make-setup-screenshots uses it for the README). It works in a
-// temporary home, so the user's own settings and clubs are never touched.
+// Draws the three dialogs offscreen and writes them as PNG files into the folder named on
+// the command line (tools/make-screenshots uses it for the README): the main dialog at 150
+// yards, the Setup dialog with one row selected, and the Edit Club dialog on that club. It
+// works in a temporary home, so the user's own settings and clubs are never touched.
 #include "app/AdvisorApp.h"
 #include "club/ClubBook.h"
 #include "platform/ui/CWinApp.h"
 #include "res/Resources.h"
+#include "ui/AdvisorDlg.h"
 #include "ui/EditClubDlg.h"
 #include "ui/SetupDlg.h"
 
@@ -39,16 +40,17 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     AfxInitToolkit();
     RegisterCaddoraResources();
-
-    theApp.m_brLight.CreateSolidBrush(kLightColour);
-    theApp.m_brDark.CreateSolidBrush(kDarkColour);
-    LOGFONT lf = GetStockSystemFont();
-    lf.lfWeight = FW_BOLD;
-    lf.lfHeight = -12;
-    theApp.m_fntBold.CreateFontIndirect(&lf);
+    theApp.CreateDrawingObjects();
     BuildDefaultClubs(theApp.m_clubs);
-
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+
+    CAdvisorDlg main;
+    main.m_nDistance = 150;
+    if (!main.Create()) {
+        return 1;
+    }
+    bool saved = Save(main, folder.filePath(QStringLiteral("main-dialog.png")));
+
     const int row = 6;
     CSetupDlg setup;
     if (!setup.Create()) {
@@ -56,7 +58,7 @@ int main(int argc, char* argv[]) {
     }
     setup.m_lstClubs.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
     const auto nClubId = static_cast<std::int32_t>(setup.m_lstClubs.GetItemData(row));
-    bool saved = Save(setup, folder.filePath(QStringLiteral("setup-dialog.png")));
+    saved = Save(setup, folder.filePath(QStringLiteral("setup-dialog.png"))) && saved;
 
     const CGolfClub* club = theApp.m_clubs.FindClub(nClubId);
     CEditClubDlg edit;
