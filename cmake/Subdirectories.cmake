@@ -22,10 +22,16 @@ endfunction()
 
 # One GoogleTest executable for the *Test.cpp files of the current folder; every test is
 # registered with ctest on its own, and runs against the offscreen Qt platform. In a cross
-# build the whole executable is one ctest test, run through the emulator (Wine).
+# build the whole executable is one ctest test, run through the emulator (Wine). Tests of
+# what only one platform has are named *PosixTest.cpp or *Win32Test.cpp.
 function(caddora_add_test name)
     cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+    if(WIN32)
+        list(FILTER sources EXCLUDE REGEX "PosixTest\\.cpp$")
+    else()
+        list(FILTER sources EXCLUDE REGEX "Win32Test\\.cpp$")
+    endif()
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
