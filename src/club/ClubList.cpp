@@ -66,6 +66,15 @@ CGolfClub* CClubList::FindClub(std::int32_t nClubId) const {
     return pos ? GetAt(pos) : nullptr;
 }
 
+CGolfClub* CClubList::FindClubByWalking(std::int32_t nClubId) const {
+    for (const auto& club : m_nodes) {
+        if (club->m_nClubId == nClubId) {
+            return club.get();
+        }
+    }
+    return nullptr;
+}
+
 CClubList::POSITION CClubList::AddClub(std::unique_ptr<CGolfClub>& club) {
     for (POSITION pos = GetTailPosition(); pos;) {
         const POSITION here = pos;

@@ -36,6 +36,9 @@ public:
 
     POSITION FindClubPosition(std::int32_t nClubId) const;
     CGolfClub* FindClub(std::int32_t nClubId) const;
+    // The first record with the id, found by walking from the head. Unlike the bisection it
+    // also finds records of a list whose ids are out of order, as a data file may give them.
+    CGolfClub* FindClubByWalking(std::int32_t nClubId) const;
     // Inserts in id order and takes the record; when the id is already there the record is
     // handed back through `club` unchanged and the position is none.
     POSITION AddClub(std::unique_ptr<CGolfClub>& club);

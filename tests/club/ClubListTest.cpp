@@ -180,3 +180,18 @@ TEST(ClubListDelete, DeleteAllEmptiesTheListAndDestroysEveryRecord) {
     EXPECT_FALSE(list.GetHeadPosition());
     EXPECT_EQ(list.FindClub(1), nullptr);
 }
+
+TEST(ClubListSearch, WalkingFindsWhatTheBisectionMissesInAnUnorderedList) {
+    CClubList list;
+    Fill(list, {9, 2, 7, 1, 5, 5}); // as a data file written elsewhere may hold them
+    int missedByBisection = 0;
+    for (std::int32_t id : {9, 2, 7, 1, 5}) {
+        missedByBisection += list.FindClub(id) == nullptr ? 1 : 0;
+        CGolfClub* club = list.FindClubByWalking(id);
+        ASSERT_NE(club, nullptr) << id;
+        EXPECT_EQ(club->m_nClubId, id);
+    }
+    EXPECT_GT(missedByBisection, 0); // the reason the walk exists
+    EXPECT_EQ(list.FindClubByWalking(5), list.GetAt(list.FindClubPosition(5))); // first of two
+    EXPECT_EQ(list.FindClubByWalking(3), nullptr);
+}
