@@ -34,6 +34,10 @@ public:
     CClubList& operator=(const CClubList&) = delete;
     ~CClubList() override = default;
 
+    // Writes the list to, or reads it from, the club data file: a leading word 0, the
+    // count, then each record. Loading appends in file order, without sorting or checking.
+    void Serialize(CArchive& ar) override;
+
     POSITION FindClubPosition(std::int32_t nClubId) const;
     CGolfClub* FindClub(std::int32_t nClubId) const;
     // The first record with the id, found by walking from the head. Unlike the bisection it

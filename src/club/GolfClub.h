@@ -13,6 +13,10 @@ public:
     explicit CGolfClub(std::int32_t nClubId);
     ~CGolfClub() override = default;
 
+    // Writes the record to, or reads it from, the club data file: a leading word 0, the id,
+    // the extra text, both distances, the name, and the two date-times.
+    void Serialize(CArchive& ar) override;
+
     void Reset();
     void SetName(const CString& strName);
     void SetMaleDistance(std::int32_t nYards);

@@ -18,14 +18,23 @@ COleDateTime::Clock& CurrentClock() {
 
 COleDateTime SystemNow() {
     const std::time_t now = std::time(nullptr);
+    // Converting to local time costs more than the rest of making a record; within one
+    // second the answer is the same, so the last one is kept (per thread).
+    thread_local std::time_t lastTime = -1;
+    thread_local COleDateTime lastValue;
+    if (now == lastTime) {
+        return lastValue;
+    }
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &now);
 #else
     localtime_r(&now, &local);
 #endif
-    return COleDateTime::FromDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                      local.tm_hour, local.tm_min, local.tm_sec);
+    lastValue = COleDateTime::FromDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                           local.tm_hour, local.tm_min, local.tm_sec);
+    lastTime = now;
+    return lastValue;
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/core/Registry.h"
+
+// One open registry key and typed values under it. Every operation that touches the
+// registry answers nonzero exactly when the registry call succeeded.
+class CRegistryKey : public CObject {
+public:
+    explicit CRegistryKey(HKEY hKeyRoot);
+    ~CRegistryKey() override;
+    CRegistryKey(const CRegistryKey&) = delete;
+    CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+    BOOL Open(HKEY hKeyParent, const CString& strKeyPath);
+    // Opens the path below the key held, which the child then replaces.
+    BOOL Open(const CString& strKeyPath);
+    BOOL Exists(HKEY hKeyParent, const CString& strKeyPath);
+    BOOL Exists(const CString& strKeyPath);
+    BOOL Create(HKEY hKeyParent, const CString& strKeyPath, DWORD dwOptions);
+    void Close();
+
+    BOOL ValueExists(const CString& strName);
+    BOOL SetStringValue(const CString& strName, const CString& strValue);
+    BOOL GetStringValue(const CString& strName, CString& strValue);
+    BOOL SetDWordValue(const CString& strName, const DWORD& dwValue);
+    BOOL GetDWordValue(const CString& strName, DWORD& dwValue);
+    // The object's own serialization as a REG_BINARY value, and back.
+    BOOL SetObjectValue(const CString& strName, CObject& object);
+    BOOL GetObjectValue(const CString& strName, CObject& object);
+
+    HKEY m_hKey;
+    CString m_strKeyPath;
+};

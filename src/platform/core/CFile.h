@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CFileException.h"
+#include "CString.h"
+#include "FileSystem.h"
+#include "WinTypes.h"
+
+#include <cstdint>
+
+// A file of the operating system, opened by path with the class library's open flags.
+// Read, Write and Close raise CFileException on failure; Open reports by its result.
+class CFile {
+public:
+    enum OpenFlags : UINT {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareCompat = 0x0000,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyRead = 0x0030,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,
+        modeNoTruncate = 0x2000,
+    };
+
+    CFile() = default;
+    virtual ~CFile();
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // TRUE when the file opened; on failure *pError (if given) receives the cause.
+    virtual BOOL Open(const CString& strFileName, UINT nOpenFlags,
+                      CFileException* pError = nullptr);
+    // The bytes read, fewer than asked only at the end of the file.
+    virtual UINT Read(void* lpBuf, UINT nCount);
+    virtual void Write(const void* lpBuf, UINT nCount);
+    // Puts everything written so far onto the storage device.
+    virtual void Flush();
+    // Closes the file; does nothing when it is not open.
+    virtual void Close();
+    // Closes without raising anything, as after a failure.
+    virtual void Abort();
+    virtual std::uint64_t GetLength() const;
+    virtual std::uint64_t GetPosition() const;
+
+    BOOL IsOpen() const { return m_hFile != kNoFileHandle; }
+    const CString& GetFilePath() const { return m_strFileName; }
+
+    // Fault injection for tests: after nBytes more bytes have been written through any
+    // CFile, every write fails as on a full disk. A negative count switches this off.
+    static void SetWriteFaultAfter(std::int64_t nBytes);
+
+protected:
+    [[noreturn]] void ThrowOsError(int error) const;
+
+    FileHandle m_hFile = kNoFileHandle;
+    CString m_strFileName;
+};

@@ -1,0 +1,46 @@
+#include "KnownFolders.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string HomeDirectory() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
+    }
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+        return pw->pw_dir;
+    }
+    return "/tmp";
+}
+
+// An XDG base directory: the variable when it holds an absolute path, else the default
+// below the home directory.
+std::string BaseDirectory(const char* variable, const char* fallback) {
+    if (const char* value = std::getenv(variable); value != nullptr && value[0] == '/') {
+        std::string dir = value;
+        while (dir.size() > 1 && dir.back() == '/') {
+            dir.pop_back();
+        }
+        return dir;
+    }
+    return HomeDirectory() + "/" + fallback;
+}
+
+} // namespace
+
+CString GetPreferredDataDirectory() {
+    return CString::FromUtf8(BaseDirectory("XDG_DATA_HOME", ".local/share") + "/Holverra/Caddora");
+}
+
+CString GetRegistryHivePath() {
+    return CString::FromUtf8(BaseDirectory("XDG_CONFIG_HOME", ".config") +
+                             "/Holverra/registry.reg");
+}
+
+void RegisterPlatformStringResources() {
+    RegisterStringResource(kIdsPreferredDataDirectory, GetPreferredDataDirectory());
+}

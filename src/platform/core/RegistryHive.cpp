@@ -1,0 +1,474 @@
+#include "RegistryHive.h"
+
+#include "CString.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr std::u16string_view kHeader5 = u"Windows Registry Editor Version 5.00";
+constexpr std::u16string_view kHeader4 = u"REGEDIT4";
+// The registry's own limit on a value's size; a longer one in a file is damage.
+constexpr std::size_t kMaxValueBytes = 1U << 20;
+
+char16_t Upper(char16_t c) {
+    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+        return static_cast<char16_t>(c - 0x20);
+    }
+    return c;
+}
+
+std::u16string Decode(std::string_view bytes) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        std::u16string text;
+        text.reserve(bytes.size() / 2);
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                          (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        }
+        return text;
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.remove_prefix(3);
+    }
+    return CString::FromUtf8(bytes).Str();
+}
+
+std::u16string_view Trim(std::u16string_view s) {
+    while (!s.empty() && (s.front() == u' ' || s.front() == u'\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The logical lines of the text: a hex value's physical lines joined where one ends with a
+// backslash (the registry editor's way of wrapping long values).
+std::vector<std::u16string> LogicalLines(std::u16string_view text) {
+    std::vector<std::u16string> lines;
+    bool continuing = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(u'\n', start);
+        if (end == std::u16string_view::npos) {
+            end = text.size();
+        }
+        std::u16string_view line = Trim(text.substr(start, end - start));
+        start = end + 1;
+        const bool wraps = !line.empty() && line.back() == u'\\' &&
+                           (continuing || line.find(u"=hex") != std::u16string_view::npos);
+        if (wraps) {
+            line.remove_suffix(1);
+        }
+        if (continuing) {
+            lines.back().append(line);
+        } else {
+            lines.emplace_back(line);
+        }
+        continuing = wraps;
+    }
+    return lines;
+}
+
+int HexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    if (c >= u'A' && c <= u'F') {
+        return c - u'A' + 10;
+    }
+    return -1;
+}
+
+bool ParseHexNumber(std::u16string_view s, std::size_t maxDigits, std::uint32_t& out) {
+    if (s.empty() || s.size() > maxDigits) {
+        return false;
+    }
+    out = 0;
+    for (char16_t c : s) {
+        const int d = HexDigit(c);
+        if (d < 0) {
+            return false;
+        }
+        out = out << 4 | static_cast<std::uint32_t>(d);
+    }
+    return true;
+}
+
+bool ParseHexBytes(std::u16string_view s, std::vector<std::uint8_t>& out) {
+    out.clear();
+    s = Trim(s);
+    if (s.empty()) {
+        return true;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = s.find(u',', start);
+        const std::u16string_view part = Trim(
+            s.substr(start, comma == std::u16string_view::npos ? s.size() - start : comma - start));
+        std::uint32_t byte = 0;
+        if (!ParseHexNumber(part, 2, byte) || out.size() >= kMaxValueBytes) {
+            return false;
+        }
+        out.push_back(static_cast<std::uint8_t>(byte));
+        if (comma == std::u16string_view::npos) {
+            return true;
+        }
+        start = comma + 1;
+    }
+}
+
+// A quoted text with \\ and \" escapes, starting at s[pos] == '"'. Moves pos past it.
+bool ParseQuoted(std::u16string_view s, std::size_t& pos, std::u16string& out) {
+    if (pos >= s.size() || s[pos] != u'"') {
+        return false;
+    }
+    out.clear();
+    for (++pos; pos < s.size(); ++pos) {
+        const char16_t c = s[pos];
+        if (c == u'"') {
+            ++pos;
+            return true;
+        }
+        if (c == u'\\' && pos + 1 < s.size()) {
+            out += s[++pos];
+        } else {
+            out += c;
+        }
+    }
+    return false;
+}
+
+std::vector<std::uint8_t> Utf16Bytes(std::u16string_view text, bool withNull) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve((text.size() + 1) * 2);
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<std::uint8_t>(c));
+        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    if (withNull) {
+        bytes.push_back(0);
+        bytes.push_back(0);
+    }
+    return bytes;
+}
+
+// Parses the data part of a value line; `deleted` when it is "-".
+bool ParseData(std::u16string_view s, CRegistryHive::Value& value, bool& deleted) {
+    deleted = false;
+    s = Trim(s);
+    if (s == u"-") {
+        deleted = true;
+        return true;
+    }
+    if (!s.empty() && s.front() == u'"') {
+        std::size_t pos = 0;
+        std::u16string text;
+        if (!ParseQuoted(s, pos, text) || !Trim(s.substr(pos)).empty()) {
+            return false;
+        }
+        value.type = 1; // REG_SZ
+        value.data = Utf16Bytes(text, true);
+        return true;
+    }
+    if (s.substr(0, 6) == u"dword:") {
+        std::uint32_t dw = 0;
+        if (!ParseHexNumber(Trim(s.substr(6)), 8, dw)) {
+            return false;
+        }
+        value.type = 4; // REG_DWORD
+        value.data = {static_cast<std::uint8_t>(dw), static_cast<std::uint8_t>(dw >> 8),
+                      static_cast<std::uint8_t>(dw >> 16), static_cast<std::uint8_t>(dw >> 24)};
+        return true;
+    }
+    if (s.substr(0, 4) == u"hex:") {
+        value.type = 3; // REG_BINARY
+        return ParseHexBytes(s.substr(4), value.data);
+    }
+    if (s.substr(0, 4) == u"hex(") {
+        const std::size_t close = s.find(u"):");
+        std::uint32_t type = 0;
+        if (close == std::u16string_view::npos ||
+            !ParseHexNumber(s.substr(4, close - 4), 8, type)) {
+            return false;
+        }
+        value.type = type;
+        return ParseHexBytes(s.substr(close + 2), value.data);
+    }
+    return false;
+}
+
+void AppendUtf8(std::string& out, std::u16string_view text) {
+    out += CString(std::u16string(text)).ToUtf8();
+}
+
+void AppendQuoted(std::string& out, std::u16string_view text) {
+    out += '"';
+    for (char16_t c : text) {
+        if (c == u'\\' || c == u'"') {
+            out += '\\';
+        }
+        AppendUtf8(out, std::u16string_view(&c, 1));
+    }
+    out += '"';
+}
+
+// A REG_SZ whose text the editor reads back the same: printable ASCII ending in one null.
+bool IsPlainText(const CRegistryHive::Value& v) {
+    if (v.type != 1 || v.data.size() < 2 || v.data.size() % 2 != 0 || v.data[v.data.size() - 1] ||
+        v.data[v.data.size() - 2]) {
+        return false;
+    }
+    for (std::size_t i = 0; i + 2 < v.data.size(); i += 2) {
+        if (v.data[i + 1] != 0 || v.data[i] < 0x20 || v.data[i] > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AppendHex(std::string& out, const std::vector<std::uint8_t>& data, std::size_t prefixLength) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::size_t column = prefixLength;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        out += kDigits[data[i] >> 4];
+        out += kDigits[data[i] & 0xF];
+        column += 2;
+        if (i + 1 < data.size()) {
+            out += ',';
+            ++column;
+            if (column > 76) {
+                out += "\\\r\n  ";
+                column = 2;
+            }
+        }
+    }
+}
+
+bool IsBelow(std::u16string_view path, std::u16string_view ancestor) {
+    return path.size() > ancestor.size() && path[ancestor.size()] == u'\\' &&
+           CRegistryHive::SameName(path.substr(0, ancestor.size()), ancestor);
+}
+
+} // namespace
+
+bool CRegistryHive::SameName(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Upper(a[i]) != Upper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string CRegistryHive::NormalizePath(std::u16string_view path) {
+    std::u16string out;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find(u'\\', start);
+        if (end == std::u16string_view::npos) {
+            end = path.size();
+        }
+        if (end > start) {
+            if (!out.empty()) {
+                out += u'\\';
+            }
+            out.append(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+bool CRegistryHive::Parse(std::string_view bytes) {
+    m_keys.clear();
+    const std::u16string text = Decode(bytes);
+    const std::vector<std::u16string> lines = LogicalLines(text);
+    bool headerSeen = false;
+    Key* current = nullptr;
+    bool currentDeleted = false;
+    for (const std::u16string& line : lines) {
+        const std::u16string_view l = Trim(line);
+        if (l.empty() || l.front() == u';') {
+            continue;
+        }
+        if (!headerSeen) {
+            if (l != kHeader5 && l != kHeader4) {
+                m_keys.clear();
+                return false;
+            }
+            headerSeen = true;
+            continue;
+        }
+        if (l.front() == u'[') {
+            const std::size_t close = l.rfind(u']');
+            if (close == std::u16string_view::npos || close < 2 ||
+                !Trim(l.substr(close + 1)).empty()) {
+                m_keys.clear();
+                return false;
+            }
+            std::u16string_view path = l.substr(1, close - 1);
+            currentDeleted = path.front() == u'-';
+            if (currentDeleted) {
+                DeleteKey(NormalizePath(path.substr(1)));
+                current = nullptr;
+                continue;
+            }
+            const std::u16string normalized = NormalizePath(path);
+            if (normalized.empty()) {
+                m_keys.clear();
+                return false;
+            }
+            current = &CreateKey(normalized);
+            continue;
+        }
+        if (current == nullptr && !currentDeleted) {
+            m_keys.clear();
+            return false; // a value before any key
+        }
+        Value value;
+        std::size_t pos = 0;
+        if (l.front() == u'@') {
+            pos = 1;
+        } else if (!ParseQuoted(l, pos, value.name)) {
+            m_keys.clear();
+            return false;
+        }
+        while (pos < l.size() && (l[pos] == u' ' || l[pos] == u'\t')) {
+            ++pos;
+        }
+        bool deleted = false;
+        if (pos >= l.size() || l[pos] != u'=' || !ParseData(l.substr(pos + 1), value, deleted)) {
+            m_keys.clear();
+            return false;
+        }
+        if (current == nullptr) {
+            continue; // a value of a key the file deletes
+        }
+        if (deleted) {
+            auto& values = current->values;
+            std::erase_if(values, [&](const Value& v) { return SameName(v.name, value.name); });
+        } else {
+            SetValue(current->path, std::move(value));
+        }
+    }
+    if (!headerSeen) {
+        m_keys.clear();
+        return false;
+    }
+    return true;
+}
+
+std::string CRegistryHive::Format() const {
+    std::string out = "Windows Registry Editor Version 5.00\r\n\r\n";
+    for (const Key& key : m_keys) {
+        out += '[';
+        AppendUtf8(out, key.path);
+        out += "]\r\n";
+        for (const Value& v : key.values) {
+            const std::size_t lineStart = out.size();
+            if (v.name.empty()) {
+                out += '@';
+            } else {
+                AppendQuoted(out, v.name);
+            }
+            out += '=';
+            if (IsPlainText(v)) {
+                std::u16string text;
+                for (std::size_t i = 0; i + 2 < v.data.size(); i += 2) {
+                    text += static_cast<char16_t>(v.data[i]);
+                }
+                AppendQuoted(out, text);
+            } else if (v.type == 4 && v.data.size() == 4) {
+                static const char kDigits[] = "0123456789abcdef";
+                out += "dword:";
+                for (int i = 3; i >= 0; --i) {
+                    out += kDigits[v.data[static_cast<std::size_t>(i)] >> 4];
+                    out += kDigits[v.data[static_cast<std::size_t>(i)] & 0xF];
+                }
+            } else {
+                if (v.type == 3) {
+                    out += "hex:";
+                } else {
+                    static const char kDigits[] = "0123456789abcdef";
+                    std::string type;
+                    for (std::uint32_t t = v.type; t != 0 || type.empty(); t >>= 4) {
+                        type.insert(type.begin(), kDigits[t & 0xF]);
+                    }
+                    out += "hex(" + type + "):";
+                }
+                AppendHex(out, v.data, out.size() - lineStart);
+            }
+            out += "\r\n";
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool CRegistryHive::KeyExists(std::u16string_view path) const {
+    const std::u16string normalized = NormalizePath(path);
+    if (normalized.find(u'\\') == std::u16string::npos) {
+        return !normalized.empty();
+    }
+    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key& k) {
+        return SameName(k.path, normalized) || IsBelow(k.path, normalized);
+    });
+}
+
+const CRegistryHive::Key* CRegistryHive::FindKey(std::u16string_view path) const {
+    const std::u16string normalized = NormalizePath(path);
+    const auto it = std::find_if(m_keys.begin(), m_keys.end(),
+                                 [&](const Key& k) { return SameName(k.path, normalized); });
+    return it == m_keys.end() ? nullptr : &*it;
+}
+
+CRegistryHive::Key* CRegistryHive::FindKeyMutable(std::u16string_view path) {
+    return const_cast<Key*>(std::as_const(*this).FindKey(path));
+}
+
+CRegistryHive::Key& CRegistryHive::CreateKey(std::u16string_view path) {
+    if (Key* key = FindKeyMutable(path)) {
+        return *key;
+    }
+    m_keys.push_back(Key{NormalizePath(path), {}});
+    return m_keys.back();
+}
+
+const CRegistryHive::Value* CRegistryHive::FindValue(std::u16string_view keyPath,
+                                                     std::u16string_view name) const {
+    const Key* key = FindKey(keyPath);
+    if (key == nullptr) {
+        return nullptr;
+    }
+    const auto it = std::find_if(key->values.begin(), key->values.end(),
+                                 [&](const Value& v) { return SameName(v.name, name); });
+    return it == key->values.end() ? nullptr : &*it;
+}
+
+void CRegistryHive::SetValue(std::u16string_view keyPath, Value value) {
+    Key& key = CreateKey(keyPath);
+    const auto it = std::find_if(key.values.begin(), key.values.end(),
+                                 [&](const Value& v) { return SameName(v.name, value.name); });
+    if (it != key.values.end()) {
+        it->type = value.type;
+        it->data = std::move(value.data);
+    } else {
+        key.values.push_back(std::move(value));
+    }
+}
+
+void CRegistryHive::DeleteKey(std::u16string_view path) {
+    std::erase_if(m_keys,
+                  [&](const Key& k) { return SameName(k.path, path) || IsBelow(k.path, path); });
+}

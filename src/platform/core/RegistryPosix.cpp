@@ -1,0 +1,280 @@
+// The registry functions over the per-user hive file. Every call reads the file afresh
+// under an exclusive lock, and every change is written through at once (temporary file,
+// flushed, renamed over the hive), so that two running programs never undo each other's
+// values. A hive that cannot be read is kept aside as "registry.reg.damaged" and the
+// registry starts empty, so that every setting falls back to its default.
+#include "Registry.h"
+
+#include "CFile.h"
+#include "KnownFolders.h"
+#include "RegistryHive.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+struct PredefinedKey {
+    HKEY handle;
+    const char16_t* name;
+};
+
+const PredefinedKey* PredefinedKeys() {
+    static const PredefinedKey keys[] = {
+        {HKEY_CLASSES_ROOT, u"HKEY_CLASSES_ROOT"},
+        {HKEY_CURRENT_USER, u"HKEY_CURRENT_USER"},
+        {HKEY_LOCAL_MACHINE, u"HKEY_LOCAL_MACHINE"},
+        {HKEY_USERS, u"HKEY_USERS"},
+        {nullptr, nullptr},
+    };
+    return keys;
+}
+
+// The open keys of this process: handle to full key path.
+class HandleTable {
+public:
+    HKEY Add(std::u16string path) {
+        const std::lock_guard lock(m_mutex);
+        m_next += 4;
+        m_paths.emplace(m_next, std::move(path));
+        return reinterpret_cast<HKEY>(m_next);
+    }
+    std::optional<std::u16string> PathOf(HKEY h) {
+        for (const PredefinedKey* k = PredefinedKeys(); k->name != nullptr; ++k) {
+            if (k->handle == h) {
+                return std::u16string(k->name);
+            }
+        }
+        const std::lock_guard lock(m_mutex);
+        const auto it = m_paths.find(reinterpret_cast<std::uintptr_t>(h));
+        return it == m_paths.end() ? std::nullopt : std::optional<std::u16string>(it->second);
+    }
+    bool Remove(HKEY h) {
+        const std::lock_guard lock(m_mutex);
+        return m_paths.erase(reinterpret_cast<std::uintptr_t>(h)) == 1;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::uintptr_t m_next = 0x1000;
+    std::map<std::uintptr_t, std::u16string> m_paths;
+};
+
+HandleTable& Handles() {
+    static HandleTable table;
+    return table;
+}
+
+bool IsPredefined(HKEY h) {
+    for (const PredefinedKey* k = PredefinedKeys(); k->name != nullptr; ++k) {
+        if (k->handle == h) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> ReadWholeFile(const CString& path) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    try {
+        char buffer[16384];
+        for (UINT n = file.Read(buffer, sizeof buffer); n > 0;
+             n = file.Read(buffer, sizeof buffer)) {
+            bytes.append(buffer, n);
+        }
+    } catch (const CFileException&) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// One look at the hive: the lock is held, and the file read, from construction to
+// destruction.
+class HiveSession {
+public:
+    explicit HiveSession(bool forChange) : m_path(GetRegistryHivePath()) {
+        const int slash = m_path.ReverseFind(u'/');
+        if (forChange && slash > 0) {
+            CreateDirectoryPath(m_path.Left(slash));
+        }
+        const std::string lockPath = (m_path + CString(".lock")).ToUtf8();
+        m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_lockFd >= 0) {
+            while (::flock(m_lockFd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+        const std::optional<std::string> bytes = ReadWholeFile(m_path);
+        if (bytes && !m_hive.Parse(*bytes)) {
+            // Kept for the player to look at; the settings start from their defaults.
+            ReplaceFileAtomically(m_path, m_path + CString(".damaged"));
+        }
+    }
+    ~HiveSession() {
+        if (m_lockFd >= 0) {
+            ::flock(m_lockFd, LOCK_UN);
+            ::close(m_lockFd);
+        }
+    }
+    HiveSession(const HiveSession&) = delete;
+    HiveSession& operator=(const HiveSession&) = delete;
+
+    CRegistryHive& Hive() { return m_hive; }
+
+    // Writes the hive through: a reader sees the old file or the new one, never a mixture.
+    bool Commit() {
+        const CString temp = TemporaryPathBeside(m_path);
+        CFile file;
+        if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite)) {
+            return false;
+        }
+        const std::string text = m_hive.Format();
+        try {
+            file.Write(text.data(), static_cast<UINT>(text.size()));
+            file.Flush();
+            file.Close();
+        } catch (const CFileException&) {
+            file.Abort();
+            RemoveFile(temp);
+            return false;
+        }
+        if (!ReplaceFileAtomically(temp, m_path)) {
+            RemoveFile(temp);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    CString m_path;
+    int m_lockFd = -1;
+    CRegistryHive m_hive;
+};
+
+std::u16string SubPath(LPCWSTR lpSubKey) {
+    return lpSubKey == nullptr ? std::u16string() : CRegistryHive::NormalizePath(lpSubKey);
+}
+
+std::u16string Join(const std::u16string& parent, const std::u16string& sub) {
+    return sub.empty() ? parent : parent + u'\\' + sub;
+}
+
+} // namespace
+
+LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM /*samDesired*/,
+                      PHKEY phkResult) {
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const std::optional<std::u16string> parent = Handles().PathOf(hKey);
+    *phkResult = nullptr;
+    if (!parent) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const std::u16string path = Join(*parent, SubPath(lpSubKey));
+    HiveSession session(false);
+    if (!session.Hive().KeyExists(path)) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    *phkResult = Handles().Add(path);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR /*lpClass*/,
+                        DWORD /*dwOptions*/, REGSAM /*samDesired*/,
+                        const LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/, PHKEY phkResult,
+                        LPDWORD lpdwDisposition) {
+    if (phkResult == nullptr || lpSubKey == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const std::optional<std::u16string> parent = Handles().PathOf(hKey);
+    *phkResult = nullptr;
+    if (!parent) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const std::u16string path = Join(*parent, SubPath(lpSubKey));
+    HiveSession session(true);
+    DWORD disposition = REG_OPENED_EXISTING_KEY;
+    if (!session.Hive().KeyExists(path)) {
+        session.Hive().CreateKey(path);
+        if (!session.Commit()) {
+            return ERROR_ACCESS_DENIED;
+        }
+        disposition = REG_CREATED_NEW_KEY;
+    }
+    if (lpdwDisposition != nullptr) {
+        *lpdwDisposition = disposition;
+    }
+    *phkResult = Handles().Add(path);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD /*lpReserved*/, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
+    if (lpData != nullptr && lpcbData == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const std::optional<std::u16string> path = Handles().PathOf(hKey);
+    if (!path) {
+        return ERROR_INVALID_HANDLE;
+    }
+    HiveSession session(false);
+    const CRegistryHive::Value* value =
+        session.Hive().FindValue(*path, lpValueName == nullptr ? u"" : lpValueName);
+    if (value == nullptr) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    if (lpType != nullptr) {
+        *lpType = value->type;
+    }
+    const auto size = static_cast<DWORD>(value->data.size());
+    if (lpData != nullptr) {
+        if (*lpcbData < size) {
+            *lpcbData = size;
+            return ERROR_MORE_DATA;
+        }
+        if (size > 0) {
+            std::memcpy(lpData, value->data.data(), size);
+        }
+    }
+    if (lpcbData != nullptr) {
+        *lpcbData = size;
+    }
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD /*Reserved*/, DWORD dwType,
+                       const BYTE* lpData, DWORD cbData) {
+    if (lpData == nullptr && cbData > 0) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const std::optional<std::u16string> path = Handles().PathOf(hKey);
+    if (!path) {
+        return ERROR_INVALID_HANDLE;
+    }
+    CRegistryHive::Value value;
+    value.name = lpValueName == nullptr ? u"" : lpValueName;
+    value.type = dwType;
+    if (cbData > 0) {
+        value.data.assign(lpData, lpData + cbData);
+    }
+    HiveSession session(true);
+    session.Hive().SetValue(*path, std::move(value));
+    return session.Commit() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+LSTATUS RegCloseKey(HKEY hKey) {
+    if (IsPredefined(hKey)) {
+        return ERROR_SUCCESS;
+    }
+    return Handles().Remove(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}

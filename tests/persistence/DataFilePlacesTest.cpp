@@ -1,0 +1,114 @@
+#include "PersistenceFixture.h"
+
+#include "club/ClubBook.h"
+#include "platform/core/CArchive.h"
+
+using DataFilePlaces = PersistenceTest;
+
+namespace {
+
+CString PathText(const std::filesystem::path& path) {
+    return CString::FromUtf8(path.string());
+}
+
+void SaveOneClub(std::int32_t id, const std::filesystem::path& where) {
+    CClubList clubs;
+    clubs.AddTail(std::make_unique<CGolfClub>(id));
+    ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
+    ASSERT_TRUE(std::filesystem::exists(where));
+}
+
+std::int32_t LoadedHeadId() {
+    CClubList clubs;
+    EXPECT_TRUE(SerializeClubs(clubs, CArchive::load));
+    return clubs.IsEmpty() ? -1 : clubs.GetHead()->m_nClubId;
+}
+
+} // namespace
+
+TEST_F(DataFilePlaces, AppDirectoryIsTheExecutablesDirectoryWithItsSeparator) {
+    EXPECT_EQ(Utf8(GetAppDirectory()), AppDir().string() + "/");
+    SetModuleFilePathOverride(CString(u"caddora"));
+    EXPECT_EQ(GetAppDirectory(), CString());
+    EXPECT_EQ(GetDataFilePath(), CString(u"Clubs.dat"));
+    SetModuleFilePathOverride(CString());
+    // The real executable is this test program.
+    EXPECT_FALSE(GetAppDirectory().IsEmpty());
+    EXPECT_EQ(GetAppDirectory().GetAt(GetAppDirectory().GetLength() - 1), u'/');
+}
+
+TEST_F(DataFilePlaces, PreferredDirectoryComesFromTheDataHome) {
+    CString dir;
+    ASSERT_TRUE(dir.LoadString(kIdsPreferredDataDirectory));
+    EXPECT_EQ(Utf8(dir), PreferredDir().string());
+
+    m_env.Unset("XDG_DATA_HOME");
+    RegisterPlatformStringResources();
+    ASSERT_TRUE(dir.LoadString(kIdsPreferredDataDirectory));
+    EXPECT_EQ(Utf8(dir), (m_env.Root().Path() / "home/.local/share/Holverra/Caddora").string());
+}
+
+TEST_F(DataFilePlaces, WithoutAnyFileTheLoadFailsAndTheSaveGoesBesideTheProgram) {
+    EXPECT_EQ(Utf8(GetDataFilePath()), AppDataFile().string());
+    CClubList clubs;
+    clubs.AddTail(std::make_unique<CGolfClub>(5));
+    EXPECT_FALSE(SerializeClubs(clubs, CArchive::load));
+    EXPECT_EQ(clubs.GetCount(), 1); // a load that opened nothing changes nothing
+
+    SaveOneClub(7, AppDataFile());
+    EXPECT_FALSE(std::filesystem::exists(PreferredDir())); // a save never creates it there
+    EXPECT_EQ(LoadedHeadId(), 7);
+}
+
+TEST_F(DataFilePlaces, AFileInThePreferredDirectoryWinsForLoadAndSave) {
+    SaveOneClub(1, AppDataFile());
+    const auto appBytes = ReadBytes(AppDataFile());
+    std::filesystem::create_directories(PreferredDir());
+    WriteBytes(PreferredDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 2, u"there").Get());
+    // Evaluated anew at every call: the file that appeared is seen at once.
+    EXPECT_EQ(Utf8(GetDataFilePath()), PreferredDataFile().string());
+    EXPECT_EQ(LoadedHeadId(), 2);
+    SaveOneClub(3, PreferredDataFile());
+    EXPECT_EQ(LoadedHeadId(), 3);
+    // The program's own copy was neither read nor written.
+    EXPECT_EQ(ReadBytes(AppDataFile()), appBytes);
+}
+
+TEST_F(DataFilePlaces, ReadOnlyProgramDirectorySavesToThePreferredDirectory) {
+    // A directory below a regular file can be written by nobody, not even root.
+    WriteBytes(m_env.Root().Path() / "blocked", {'x'});
+    SetModuleFilePathOverride(PathText(m_env.Root().Path() / "blocked/app/caddora"));
+    CClubList clubs;
+    BuildDefaultClubs(clubs);
+    EXPECT_FALSE(SerializeClubs(clubs, CArchive::load));
+    ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
+    ASSERT_TRUE(std::filesystem::exists(PreferredDataFile()));
+    // The next start finds it by the path rule.
+    EXPECT_EQ(Utf8(GetDataFilePath()), PreferredDataFile().string());
+    CClubList loaded;
+    ASSERT_TRUE(SerializeClubs(loaded, CArchive::load));
+    EXPECT_EQ(loaded.GetCount(), 14);
+}
+
+TEST_F(DataFilePlaces, SaveFailsOnlyWhenNoPlaceCanBeWritten) {
+    WriteBytes(m_env.Root().Path() / "blocked", {'x'});
+    SetModuleFilePathOverride(PathText(m_env.Root().Path() / "blocked/app/caddora"));
+    m_env.Set("XDG_DATA_HOME", m_env.Root().Path() / "blocked/data");
+    RegisterPlatformStringResources();
+    CClubList clubs;
+    BuildDefaultClubs(clubs);
+    EXPECT_FALSE(SerializeClubs(clubs, CArchive::store));
+}
+
+TEST_F(DataFilePlaces, APreferredPlaceThatCannotBeWrittenIsNotLeftForTheProgramsDirectory) {
+    // An entry named Clubs.dat that is a directory: the path rule picks it, the save fails.
+    std::filesystem::create_directories(PreferredDataFile());
+    CClubList clubs;
+    EXPECT_FALSE(SerializeClubs(clubs, CArchive::load));
+    EXPECT_FALSE(SerializeClubs(clubs, CArchive::store));
+    EXPECT_FALSE(std::filesystem::exists(AppDataFile()));
+    // Nor is a temporary file left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PreferredDir()),
+                            std::filesystem::directory_iterator()),
+              1);
+}

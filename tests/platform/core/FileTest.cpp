@@ -1,0 +1,67 @@
+#include "platform/core/CFile.h"
+
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CString PathText(const std::filesystem::path& path) {
+    return CString::FromUtf8(path.string());
+}
+
+// Disarms the injected write fault however the test ends.
+struct WriteFaultAfter {
+    explicit WriteFaultAfter(std::int64_t n) { CFile::SetWriteFaultAfter(n); }
+    ~WriteFaultAfter() { CFile::SetWriteFaultAfter(-1); }
+};
+
+} // namespace
+
+TEST(File, ReadOpenNeedsAnExistingFileAndReportsTheCause) {
+    TemporaryDirectory dir;
+    CFile file;
+    CFileException error;
+    EXPECT_FALSE(file.Open(PathText(dir / "absent"), CFile::modeRead, &error));
+    EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+    EXPECT_FALSE(file.IsOpen());
+    file.Close(); // closing a file that never opened does nothing
+    EXPECT_FALSE(file.Open(PathText(dir.Path()), CFile::modeRead));
+}
+
+TEST(File, CreateWriteCutsAnEarlierFileToLengthZero) {
+    TemporaryDirectory dir;
+    WriteBytes(dir / "f", std::vector<unsigned char>(100, 'x'));
+    CFile file;
+    ASSERT_TRUE(file.Open(PathText(dir / "f"), CFile::modeCreate | CFile::modeWrite));
+    file.Write("ab", 2);
+    file.Flush();
+    file.Close();
+    file.Close();
+    EXPECT_EQ(ReadBytes(dir / "f"), std::vector<unsigned char>({'a', 'b'}));
+
+    ASSERT_TRUE(file.Open(PathText(dir / "f"), 0));
+    EXPECT_EQ(file.GetLength(), 2U);
+    char buffer[8] = {};
+    EXPECT_EQ(file.Read(buffer, 8), 2U);
+    EXPECT_EQ(file.Read(buffer, 8), 0U);
+    EXPECT_EQ(file.GetPosition(), 2U);
+    EXPECT_THROW(file.Write("c", 1), CFileException); // opened for reading only
+}
+
+TEST(File, InjectedFaultWritesWhatFitsThenFailsAsADiskFull) {
+    TemporaryDirectory dir;
+    CFile file;
+    ASSERT_TRUE(file.Open(PathText(dir / "f"), 0x1001));
+    WriteFaultAfter fault(3);
+    file.Write("ab", 2);
+    try {
+        file.Write("cd", 2);
+        FAIL() << "the write past the budget succeeded";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.m_cause, CFileException::diskFull);
+    }
+    EXPECT_THROW(file.Write("e", 1), CFileException);
+    file.Close();
+    EXPECT_EQ(ReadBytes(dir / "f"), std::vector<unsigned char>({'a', 'b', 'c'}));
+}
