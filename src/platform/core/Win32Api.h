@@ -38,5 +38,3 @@
 // the API functions themselves names the wide form (LoadStringW, GetTickCount).
 #undef LoadString
 #undef GetCurrentTime
-#undef GetObject
-#undef DELETE
