@@ -1,0 +1,74 @@
+#include "AdvisorApp.h"
+
+#include "club/ClubBook.h"
+#include "persistence/ClubDataFile.h"
+#include "platform/ui/MessageBoxSeam.h"
+#include "ui/AdvisorDlg.h"
+
+const char16_t* const kSettingsKeyPath = u"Software\\Holverra\\Caddora";
+const char16_t* const kGenderValue = u"Gender";
+const char16_t* const kLastDistanceValue = u"LastDistance";
+
+CAdvisorApp theApp;
+
+BEGIN_MESSAGE_MAP(CAdvisorApp, CWinApp)
+END_MESSAGE_MAP()
+
+CAdvisorApp::CAdvisorApp() : m_regSettings(HKEY_CURRENT_USER) {
+    m_nPlayerType = 1;
+}
+
+CAdvisorApp::~CAdvisorApp() = default;
+
+BOOL CAdvisorApp::InitInstance() {
+    if (!m_regSettings.Exists(HKEY_CURRENT_USER, kSettingsKeyPath)) {
+        m_regSettings.Create(HKEY_CURRENT_USER, kSettingsKeyPath, 0);
+    }
+    m_regSettings.Open(HKEY_CURRENT_USER, kSettingsKeyPath);
+
+    CAdvisorDlg dlg;
+    DWORD dwValue = 0;
+    if (m_regSettings.GetDWordValue(kGenderValue, dwValue)) {
+        m_nPlayerType = static_cast<PlayerType>(dwValue);
+    }
+    if (m_regSettings.GetDWordValue(kLastDistanceValue, dwValue)) {
+        dlg.m_nDistance = static_cast<int>(dwValue);
+    }
+    m_pMainWnd = &dlg;
+
+    m_brLight.CreateSolidBrush(kLightColour);
+    m_brDark.CreateSolidBrush(kDarkColour);
+    LOGFONT lf{};
+    GetObject(GetStockFont(SYSTEM_FONT), lf);
+    lf.lfWeight = FW_BOLD;
+    lf.lfHeight = -12;
+    m_fntBold.CreateFontIndirect(&lf);
+
+    if (!SerializeClubs(1)) {
+        BuildDefaultClubs(m_clubs);
+    }
+
+    dlg.DoModal();
+
+    m_regSettings.SetDWordValue(kLastDistanceValue, static_cast<DWORD>(dlg.m_nDistance));
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+int CAdvisorApp::ExitInstance() {
+    m_fntBold.DeleteObject();
+    m_regSettings.Close();
+    if (!SerializeClubs(0)) {
+        // Nothing could be written anywhere: the player's edits would be lost silently.
+        CString text = u"The club table could not be saved to ";
+        text += GetDataFilePath();
+        text += u".";
+        AfxMessageBox(text);
+    }
+    m_clubs.DeleteAll();
+    return CWinApp::ExitInstance();
+}
+
+BOOL CAdvisorApp::SerializeClubs(UINT nMode) {
+    return ::SerializeClubs(m_clubs, nMode);
+}

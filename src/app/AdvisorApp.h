@@ -1,0 +1,38 @@
+#pragma once
+// The one application object: the state that every dialog shares (player type, club list,
+// settings key, the bold font and the two scheme brushes), filled by start-up and emptied
+// by shut-down around the main dialog's modal run.
+#include "club/ClubList.h"
+#include "persistence/RegistryKey.h"
+#include "platform/ui/CBrush.h"
+#include "platform/ui/CFont.h"
+#include "platform/ui/CWinApp.h"
+
+class CAdvisorApp : public CWinApp {
+public:
+    CAdvisorApp();
+    ~CAdvisorApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    // Loads (nMode 1) or saves (nMode 0) the club list through the data file.
+    BOOL SerializeClubs(UINT nMode);
+
+    CFont m_fntBold;
+    CBrush m_brLight;
+    CBrush m_brDark;
+    PlayerType m_nPlayerType;
+    CClubList m_clubs;
+    CRegistryKey m_regSettings;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CAdvisorApp theApp;
+
+// Where the settings live under HKEY_CURRENT_USER, and the names of the two values.
+extern const char16_t* const kSettingsKeyPath;
+extern const char16_t* const kGenderValue;
+extern const char16_t* const kLastDistanceValue;
+constexpr COLORREF kLightColour = MakeRgb(172, 211, 115);
+constexpr COLORREF kDarkColour = MakeRgb(89, 133, 39);

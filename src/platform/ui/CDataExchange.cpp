@@ -1,0 +1,130 @@
+#include "CDataExchange.h"
+
+#include "CDialog.h"
+#include "MessageBoxSeam.h"
+
+#include <limits>
+
+CWnd* CDataExchange::PrepareCtrl(int nIDC) {
+    m_pLastControl = m_pDlgWnd->GetDlgItem(nIDC);
+    m_bEditLastControl = FALSE;
+    return m_pLastControl;
+}
+
+CWnd* CDataExchange::PrepareEditCtrl(int nIDC) {
+    CWnd* control = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return control;
+}
+
+void CDataExchange::Fail() {
+    if (m_pLastControl != nullptr) {
+        m_pLastControl->SetFocus();
+        if (m_bEditLastControl) {
+            m_pLastControl->SetSel(0, -1);
+        }
+    }
+    m_bFailed = TRUE;
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (pDX->Failed() || rControl.m_hWnd != nullptr) {
+        return;
+    }
+    pDX->PrepareCtrl(nIDC);
+    pDX->m_pDlgWnd->BindControl(nIDC, rControl);
+}
+
+bool ParseDialogInt(const CString& text, int& value) {
+    const std::u16string& s = text.Str();
+    std::size_t i = 0;
+    const auto isSpace = [](char16_t c) { return c == u' ' || c == u'\t'; };
+    while (i < s.size() && isSpace(s[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) {
+        negative = s[i] == u'-';
+        ++i;
+    }
+    const std::size_t firstDigit = i;
+    long long magnitude = 0;
+    const long long limit = negative ? -static_cast<long long>(std::numeric_limits<int>::min())
+                                     : std::numeric_limits<int>::max();
+    while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
+        magnitude = magnitude * 10 + (s[i] - u'0');
+        if (magnitude > limit) {
+            return false;
+        }
+        ++i;
+    }
+    if (i == firstDigit) {
+        return false;
+    }
+    while (i < s.size() && isSpace(s[i])) {
+        ++i;
+    }
+    if (i != s.size()) {
+        return false;
+    }
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+CString IntegerRequiredMessage() {
+    return CString(u"Please enter a whole number.");
+}
+
+CString IntegerRangeMessage(int minVal, int maxVal) {
+    CString text;
+    text.Format(u"Please enter a whole number between %d and %d.", minVal, maxVal);
+    return text;
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) {
+        return;
+    }
+    CWnd* control = pDX->PrepareEditCtrl(nIDC);
+    if (control == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        int parsed = 0;
+        if (!ParseDialogInt(control->GetWindowText(), parsed)) {
+            AfxMessageBox(IntegerRequiredMessage());
+            pDX->Fail();
+            return;
+        }
+        value = parsed;
+    } else {
+        CString text;
+        text.Format(u"%d", value);
+        control->SetWindowText(text);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+    if (pDX->Failed()) {
+        return;
+    }
+    CWnd* control = pDX->PrepareEditCtrl(nIDC);
+    if (control == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = control->GetWindowText();
+    } else {
+        control->SetWindowText(value);
+    }
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) {
+    if (pDX->Failed() || !pDX->m_bSaveAndValidate) {
+        return;
+    }
+    if (value < minVal || value > maxVal) {
+        AfxMessageBox(IntegerRangeMessage(minVal, maxVal));
+        pDX->Fail();
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "CWnd.h"
+
+// A static text or picture control.
+class CStatic : public CWnd {
+public:
+    CStatic() = default;
+    ~CStatic() override = default;
+};

@@ -1,0 +1,184 @@
+#include "CWnd.h"
+
+#include "CDC.h"
+#include "CDialog.h"
+#include "CFont.h"
+#include "QtConvert.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+namespace {
+const char* const kControlIdProperty = "caddoraControlId";
+}
+
+int CWnd::GetDlgCtrlID() const {
+    if (m_hWnd == nullptr) {
+        return 0;
+    }
+    const QVariant id = m_hWnd->property(kControlIdProperty);
+    return id.isValid() ? id.toInt() : 0;
+}
+
+CDialog* CWnd::GetOwnerDialog() const {
+    return CDialog::FromWidget(m_hWnd);
+}
+
+void CWnd::SetWindowText(const CString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(m_hWnd)) {
+        // A field whose whole text was selected keeps the new text selected, so that the
+        // next number typed still replaces it.
+        const bool allSelected = edit->hasSelectedText() && edit->selectedText() == edit->text();
+        edit->setText(ToQString(text));
+        if (allSelected) {
+            edit->selectAll();
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(m_hWnd)) {
+        label->setText(ToQString(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd)) {
+        button->setText(ToQString(text));
+    } else if (m_hWnd != nullptr) {
+        m_hWnd->setWindowTitle(ToQString(text));
+    }
+}
+
+CString CWnd::GetWindowText() const {
+    if (auto* edit = qobject_cast<QLineEdit*>(m_hWnd)) {
+        return FromQString(edit->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(m_hWnd)) {
+        return FromQString(label->text());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd)) {
+        return FromQString(button->text());
+    }
+    return m_hWnd != nullptr ? FromQString(m_hWnd->windowTitle()) : CString();
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    SetFont(pFont != nullptr ? pFont->m_hObject : nullptr, bRedraw);
+}
+
+void CWnd::SetFont(HFONT hFont, BOOL bRedraw) {
+    CDialog* dialog = GetOwnerDialog();
+    if (dialog == nullptr || hFont == nullptr) {
+        return;
+    }
+    dialog->SetControlFont(m_hWnd, hFont);
+    if (bRedraw) {
+        RedrawWindow();
+    }
+}
+
+HFONT CWnd::GetFont() const {
+    CDialog* dialog = GetOwnerDialog();
+    return dialog != nullptr ? dialog->GetControlFont(m_hWnd) : nullptr;
+}
+
+CWnd* CWnd::SetFocus() {
+    if (m_hWnd != nullptr) {
+        m_hWnd->setFocus(Qt::OtherFocusReason);
+    }
+    return this;
+}
+
+void CWnd::RedrawWindow() {
+    if (CDialog* dialog = GetOwnerDialog()) {
+        dialog->QueryColours(m_hWnd);
+    }
+    if (m_hWnd != nullptr) {
+        m_hWnd->update();
+    }
+}
+
+void CWnd::Invalidate(BOOL /*bErase*/) {
+    if (m_hWnd != nullptr) {
+        m_hWnd->update();
+    }
+}
+
+void CWnd::SetRedraw(BOOL bRedraw) {
+    if (m_hWnd != nullptr) {
+        m_hWnd->setUpdatesEnabled(bRedraw != FALSE);
+    }
+}
+
+void CWnd::EnableWindow(BOOL bEnable) {
+    if (m_hWnd != nullptr) {
+        m_hWnd->setEnabled(bEnable != FALSE);
+    }
+}
+
+void CWnd::SetSel(int nStartChar, int nEndChar) {
+    auto* edit = qobject_cast<QLineEdit*>(m_hWnd);
+    if (edit == nullptr) {
+        return;
+    }
+    const int length = static_cast<int>(edit->text().size());
+    if (nStartChar < 0) {
+        edit->deselect();
+        return;
+    }
+    const int start = std::min(nStartChar, length);
+    const int end = nEndChar < 0 ? length : std::min(nEndChar, length);
+    edit->setSelection(start, end - start);
+}
+
+void CWnd::ScrollCaret() {
+    // A line field always keeps its caret in view; the request is only needed for fields
+    // that scroll by themselves, which a Qt line edit does on every change.
+    if (auto* edit = qobject_cast<QLineEdit*>(m_hWnd)) {
+        edit->update();
+    }
+}
+
+void CWnd::SetCheck(int nCheck) {
+    auto* button = qobject_cast<QAbstractButton*>(m_hWnd);
+    if (button == nullptr || !button->isCheckable()) {
+        return;
+    }
+    // An exclusive group refuses to clear its checked button; clearing one is allowed here,
+    // as on the handheld, where only a click moves the check within a group.
+    QButtonGroup* group = button->group();
+    const bool exclusive = group != nullptr && group->exclusive();
+    if (exclusive && nCheck != BST_CHECKED) {
+        group->setExclusive(false);
+    }
+    button->setChecked(nCheck == BST_CHECKED);
+    if (exclusive) {
+        group->setExclusive(true);
+    }
+}
+
+int CWnd::GetCheck() const {
+    auto* button = qobject_cast<QAbstractButton*>(m_hWnd);
+    return button != nullptr && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    if (pWnd != nullptr && pWnd != this) {
+        if (HBRUSH hbr = pWnd->ReflectCtlColor(pDC, nCtlColor)) {
+            return hbr;
+        }
+    }
+    return GetSysColorBrush(nCtlColor == CTLCOLOR_EDIT ? COLOR_WINDOW : COLOR_BTNFACE);
+}
+
+HBRUSH CWnd::ReflectCtlColor(CDC* pDC, UINT nCtlColor) {
+    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::CtlColorReflect);
+    return entry != nullptr ? (this->*entry->pfnCtlColorReflect)(pDC, nCtlColor) : nullptr;
+}
+
+HWND CWnd::UnsubclassWindow() {
+    return std::exchange(m_hWnd, nullptr);
+}

@@ -1,0 +1,202 @@
+#include "Gdi.h"
+
+#include "CBrush.h"
+#include "CDC.h"
+#include "CFont.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+struct HFONT__ {
+    LOGFONT lf;
+    bool stock;
+};
+
+struct HBRUSH__ {
+    LOGBRUSH lb;
+    bool stock;
+};
+
+namespace {
+
+int g_liveObjects = 0;
+
+LOGFONT MakeStockSystemFont() {
+    LOGFONT lf{};
+    lf.lfHeight = -13;
+    lf.lfWeight = FW_BOLD;
+    const char16_t face[] = u"System";
+    std::copy(std::begin(face), std::end(face), lf.lfFaceName);
+    return lf;
+}
+
+} // namespace
+
+HFONT CreateFontIndirect(const LOGFONT& lf) {
+    ++g_liveObjects;
+    return new HFONT__{lf, false}; // a handle is a heap record until DeleteObject
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    ++g_liveObjects;
+    return new HBRUSH__{{BS_SOLID, color, 0}, false};
+}
+
+BOOL DeleteObject(HFONT hFont) {
+    if (hFont == nullptr || hFont->stock) {
+        return FALSE;
+    }
+    --g_liveObjects;
+    delete hFont;
+    return TRUE;
+}
+
+BOOL DeleteObject(HBRUSH hBrush) {
+    if (hBrush == nullptr || hBrush->stock) {
+        return FALSE;
+    }
+    --g_liveObjects;
+    delete hBrush;
+    return TRUE;
+}
+
+BOOL GetObject(HFONT hFont, LOGFONT& lf) {
+    if (hFont == nullptr) {
+        return FALSE;
+    }
+    lf = hFont->lf;
+    return TRUE;
+}
+
+BOOL GetObject(HBRUSH hBrush, LOGBRUSH& lb) {
+    if (hBrush == nullptr) {
+        return FALSE;
+    }
+    lb = hBrush->lb;
+    return TRUE;
+}
+
+const LOGFONT& GetStockSystemFont() {
+    static const LOGFONT lf = MakeStockSystemFont();
+    return lf;
+}
+
+HFONT GetStockFont(int nIndex) {
+    static HFONT__ systemFont{GetStockSystemFont(), true};
+    return nIndex == SYSTEM_FONT ? &systemFont : nullptr;
+}
+
+COLORREF GetSysColor(int nIndex) {
+    switch (nIndex) {
+    case COLOR_WINDOW:
+        return MakeRgb(255, 255, 255);
+    case COLOR_BTNFACE:
+        return MakeRgb(212, 208, 200);
+    default:
+        return MakeRgb(0, 0, 0);
+    }
+}
+
+HBRUSH GetSysColorBrush(int nIndex) {
+    static std::array<HBRUSH__, 3> brushes{{{{BS_SOLID, GetSysColor(COLOR_WINDOW), 0}, true},
+                                            {{BS_SOLID, GetSysColor(COLOR_BTNFACE), 0}, true},
+                                            {{BS_SOLID, GetSysColor(COLOR_WINDOWTEXT), 0}, true}}};
+    switch (nIndex) {
+    case COLOR_WINDOW:
+        return &brushes[0];
+    case COLOR_BTNFACE:
+        return &brushes[1];
+    default:
+        return &brushes[2];
+    }
+}
+
+int GdiLiveObjectCount() {
+    return g_liveObjects;
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
+    if (lpLogFont == nullptr || m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = ::CreateFontIndirect(*lpLogFont);
+    return TRUE;
+}
+
+BOOL CFont::Attach(HFONT hFont) {
+    if (hFont == nullptr || m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = hFont;
+    return TRUE;
+}
+
+HFONT CFont::Detach() {
+    return std::exchange(m_hObject, nullptr);
+}
+
+BOOL CFont::DeleteObject() {
+    if (m_hObject == nullptr) {
+        return FALSE;
+    }
+    return ::DeleteObject(Detach());
+}
+
+int CFont::GetLogFont(LOGFONT* pLogFont) const {
+    return pLogFont != nullptr && GetObject(m_hObject, *pLogFont) ? sizeof(LOGFONT) : 0;
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF color) {
+    if (m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = ::CreateSolidBrush(color);
+    return TRUE;
+}
+
+BOOL CBrush::Attach(HBRUSH hBrush) {
+    if (hBrush == nullptr || m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = hBrush;
+    return TRUE;
+}
+
+HBRUSH CBrush::Detach() {
+    return std::exchange(m_hObject, nullptr);
+}
+
+BOOL CBrush::DeleteObject() {
+    if (m_hObject == nullptr) {
+        return FALSE;
+    }
+    return ::DeleteObject(Detach());
+}
+
+int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const {
+    return pLogBrush != nullptr && GetObject(m_hObject, *pLogBrush) ? sizeof(LOGBRUSH) : 0;
+}
+
+HFONT CDC::SelectObject(CFont* pFont) {
+    return SelectObject(pFont != nullptr ? pFont->m_hObject : nullptr);
+}
+
+HFONT CDC::SelectObject(HFONT hFont) {
+    if (hFont == nullptr) {
+        return nullptr;
+    }
+    return std::exchange(m_hFont, hFont);
+}
+
+COLORREF CDC::SetTextColor(COLORREF cr) {
+    return std::exchange(m_crText, cr);
+}
+
+COLORREF CDC::SetBkColor(COLORREF cr) {
+    return std::exchange(m_crBk, cr);
+}
+
+int CDC::SetBkMode(int nBkMode) {
+    return std::exchange(m_nBkMode, nBkMode);
+}

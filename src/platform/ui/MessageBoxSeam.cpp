@@ -1,0 +1,54 @@
+#include "MessageBoxSeam.h"
+
+#include "QtConvert.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <deque>
+
+namespace {
+
+std::deque<int>& PendingQueue() {
+    static std::deque<int> queue;
+    return queue;
+}
+
+std::vector<CString>& ShownTexts() {
+    static std::vector<CString> texts;
+    return texts;
+}
+
+} // namespace
+
+int MessageBoxSeam::Show(const CString& text, UINT nType) {
+    ShownTexts().push_back(text);
+    if (!PendingQueue().empty()) {
+        const int answer = PendingQueue().front();
+        PendingQueue().pop_front();
+        return answer;
+    }
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setText(ToQString(text));
+    box.setIcon((nType & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+void MessageBoxSeam::SetNextAnswer(int answer) {
+    PendingQueue().push_back(answer);
+}
+
+int MessageBoxSeam::PendingAnswers() {
+    return static_cast<int>(PendingQueue().size());
+}
+
+std::vector<CString> MessageBoxSeam::TakeShownTexts() {
+    return std::exchange(ShownTexts(), {});
+}
+
+int AfxMessageBox(const CString& text, UINT nType) {
+    return MessageBoxSeam::Show(text, nType);
+}

@@ -1,0 +1,112 @@
+#include "Resource.h"
+#include "Resources.h"
+
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/WindowStyles.h"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kText = kChild | WS_GROUP | SS_LEFT;       // 0x50020000
+constexpr DWORD kPicture = kChild | SS_BITMAP | SS_NOTIFY; // 0x5000010E
+
+const DialogTemplate kMainDialog{
+    IDD_CADDORA_DIALOG,
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT, // 0x90C00040
+    WS_EX_CAPTIONOKBTN | WS_EX_APPWINDOW,            // 0x80040000
+    0,
+    0,
+    179,
+    177,
+    u"Caddora",
+    u"MS Sans Serif",
+    8,
+    {
+        {IDC_STATIC, ControlClass::Static, u"Distance (yards):", 0, kText, 45, 36, 67, 8},
+        {IDC_DISTANCE, ControlClass::Edit, u"", 0,
+         kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, 45, 46, 45, 14},
+        {IDC_SPIN_DISTANCE, ControlClass::UpDown, u"Spin1", 0,
+         kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS |
+             UDS_NOTHOUSANDS,
+         163, 48, 10, 14},
+        {IDC_STATIC, ControlClass::Static, u"Recommendation:", 0, kText, 45, 69, 58, 8},
+        {IDC_RECOMMENDATION, ControlClass::Static, u"Static", 0, kText, 45, 79, 72, 12},
+        {IDC_SETUP, ControlClass::Static, nullptr, IDB_SETUP, kPicture, 2, 124, 53, 26, u"Setup"},
+        {IDC_RECOMMEND, ControlClass::Static, nullptr, IDB_RECOMMEND, kPicture, 2, 97, 116, 26,
+         u"Recommend Club"},
+        {IDC_CLOSE, ControlClass::Static, nullptr, IDB_CLOSE, kPicture, 54, 124, 53, 26, u"Close"},
+        {IDC_MINUS10, ControlClass::Static, nullptr, IDB_MINUS10, kPicture, 118, 42, 41, 26,
+         u"-10 yd"},
+        {IDC_PLUS10, ControlClass::Static, nullptr, IDB_PLUS10, kPicture, 118, 69, 41, 26,
+         u"+10 yd"},
+        {IDC_PLUS20, ControlClass::Static, nullptr, IDB_PLUS20, kPicture, 118, 124, 41, 26,
+         u"+20 yd"},
+        {IDC_MINUS20, ControlClass::Static, nullptr, IDB_MINUS20, kPicture, 118, 97, 41, 26,
+         u"-20 yd"},
+        {IDC_STATIC, ControlClass::Static, nullptr, IDB_BANNER, kChild | SS_BITMAP, 2, 2, 151, 90,
+         u"Caddora"},
+        {IDC_STATIC, ControlClass::Static, u"(c) Holverra  www.holverra.example", 0, kText, 6, 153,
+         165, 8},
+    }};
+
+const DialogTemplate kSetupDialog{
+    IDD_SETUP,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, // 0x80C800C0
+    0,
+    0,
+    0,
+    156,
+    185,
+    u"Setup",
+    u"MS Sans Serif",
+    8,
+    {
+        {IDC_CLUB_LIST, ControlClass::ListView, u"List1", 0,
+         kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+             LVS_AUTOARRANGE | LVS_NOSORTHEADER,
+         6, 43, 148, 99},
+        {IDC_DISTANCE_CHART, ControlClass::Static, u"Distance Chart:", 0, kText, 6, 32, 62, 8},
+        {IDC_PLAYER_TYPE, ControlClass::Static, u"Player Type:", 0, kText, 6, 5, 62, 8},
+        {IDC_ADULT_MALE, ControlClass::Button, u"Adult Male", 0, kChild | BS_AUTORADIOBUTTON, 6, 17,
+         49, 10},
+        {IDC_ADULT_FEMALE, ControlClass::Button, u"Adult Female", 0, kChild | BS_AUTORADIOBUTTON,
+         62, 17, 57, 10},
+        {IDC_EDIT, ControlClass::Button, u"Edit", 0, kChild | WS_TABSTOP | BS_PUSHBUTTON, 6, 147,
+         44, 14},
+        {IDOK, ControlClass::Button, u"Close", 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 55, 147,
+         44, 14},
+        {IDC_STATIC, ControlClass::Static, u"(distances in yards)", 0, kText, 69, 32, 73, 8},
+    }};
+
+const DialogTemplate kEditClubDialog{
+    IDD_EDIT_CLUB,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, // 0x80C800C0
+    0,
+    0,
+    0,
+    151,
+    121,
+    u"Edit Club",
+    u"System",
+    8,
+    {
+        {IDC_STATIC, ControlClass::Static, u"Best Distance:", 0, kText, 7, 48, 53, 8},
+        {IDC_BEST_DISTANCE, ControlClass::Edit, nullptr, 0,
+         kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL | ES_LEFT, 7, 58, 44, 14},
+        {IDC_STATIC, ControlClass::Static, u"yards", 0, kText, 55, 59, 19, 8},
+        {IDOK, ControlClass::Button, u"OK", 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 7, 80, 44,
+         14},
+        {IDCANCEL, ControlClass::Button, u"Cancel", 0, kChild | WS_TABSTOP | BS_PUSHBUTTON, 56, 80,
+         44, 14},
+        {IDC_STATIC, ControlClass::Static, u"Description:", 0, kText, 7, 14, 39, 8},
+        {IDC_DESCRIPTION, ControlClass::Edit, nullptr, 0,
+         kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, 7, 24, 103, 14},
+    }};
+
+} // namespace
+
+void RegisterCaddoraResources() {
+    RegisterDialogTemplate(&kMainDialog);
+    RegisterDialogTemplate(&kSetupDialog);
+    RegisterDialogTemplate(&kEditClubDialog);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The main dialog: the distance field with its arrows and step pictures, the Recommend
+// Club picture, the recommended club's name in bold, and the Setup and Close pictures.
+#include "Label.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CSpinButtonCtrl.h"
+#include "res/Resource.h"
+
+class CAdvisorDlg : public CDialog {
+public:
+    explicit CAdvisorDlg(CWnd* pParent = nullptr);
+    ~CAdvisorDlg() override;
+
+    enum { IDD = IDD_CADDORA_DIALOG };
+
+    CSpinButtonCtrl m_spnDistance;
+    CLabel m_lblRecommendation;
+    int m_nDistance;
+    CString m_strRecommendation;
+    HICON m_hAppIcon;
+
+    // The lower end of the distances the field accepts, and that the steps keep to.
+    static constexpr int kMinDistance = 50;
+    static constexpr int kMaxDistance = 1000;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+
+    // Reads the distance, names the club for it and selects the field for the next number.
+    void OnRecommend();
+    void StepDistance(int nStep);
+    void OnMinus10();
+    void OnMinus20();
+    void OnPlus10();
+    void OnPlus20();
+    void OnCloseButton();
+    void OnSetup();
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,189 @@
+#include "support/AppTest.h"
+
+#include "persistence/ClubDataFile.h"
+#include "platform/ui/MessageBoxSeam.h"
+#include "ui/AdvisorDlg.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class StartUpAndShutDown : public AppTest {
+protected:
+    // One run of the program as the frame drives it: start-up, with the main dialog
+    // answered by `act`, then shut-down.
+    int Run(std::function<void(CAdvisorDlg&)> act) {
+        bool acted = false;
+        WhenModal([&](QWidget* modal) {
+            auto* dlg = dynamic_cast<CAdvisorDlg*>(CDialog::FromWidget(modal));
+            ASSERT_NE(dlg, nullptr);
+            acted = true;
+            act(*dlg);
+        });
+        EXPECT_FALSE(theApp.InitInstance()) << "start-up never enters a message loop";
+        EXPECT_TRUE(acted);
+        return theApp.ExitInstance();
+    }
+    static void Tap(CDialog& dlg, int id) {
+        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    static QLineEdit* Field(CDialog& dlg) {
+        return qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_DISTANCE)->m_hWnd);
+    }
+    static bool ReadSetting(const char16_t* name, DWORD& value) {
+        CRegistryKey key(HKEY_CURRENT_USER);
+        return key.Open(HKEY_CURRENT_USER, kSettingsKeyPath) && key.GetDWordValue(name, value);
+    }
+    static void WriteSetting(const char16_t* name, DWORD value) {
+        CRegistryKey key(HKEY_CURRENT_USER);
+        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, kSettingsKeyPath, 0));
+        ASSERT_TRUE(key.SetDWordValue(name, value));
+    }
+    static int StoredClubCount() {
+        CClubList clubs;
+        return SerializeClubs(clubs, 1) ? clubs.GetCount() : -1;
+    }
+};
+
+TEST_F(StartUpAndShutDown, AFirstRunOnACleanMachineLeavesTheDistanceAndTheClubTable) {
+    DWORD value = 0;
+    ASSERT_FALSE(ReadSetting(kLastDistanceValue, value));
+    ASSERT_EQ(StoredClubCount(), -1);
+    int clubsDuringRun = 0;
+    QString shown;
+
+    const int exitCode = Run([&](CAdvisorDlg& dlg) {
+        clubsDuringRun = theApp.m_clubs.GetCount();
+        shown = Field(dlg)->text();
+        EXPECT_EQ(theApp.m_nPlayerType, 1);
+        Tap(dlg, IDC_CLOSE);
+    });
+
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(clubsDuringRun, 14) << "the default set";
+    EXPECT_EQ(shown, QStringLiteral("100"));
+    ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
+    EXPECT_EQ(value, 100U);
+    EXPECT_FALSE(ReadSetting(kGenderValue, value)) << "only Setup writes the player type";
+    EXPECT_TRUE(QFile::exists(ToQString(GetDataFilePath())));
+    EXPECT_EQ(StoredClubCount(), 14);
+    EXPECT_TRUE(theApp.m_clubs.IsEmpty()) << "shut-down deletes every record";
+    EXPECT_EQ(theApp.m_fntBold.m_hObject, nullptr) << "shut-down deletes the bold font";
+    EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty());
+}
+
+TEST_F(StartUpAndShutDown, ASecondRunLoadsTheTableAndTheDistanceOfTheFirst) {
+    Run([](CAdvisorDlg& dlg) {
+        Tap(dlg, IDC_PLUS20);
+        Tap(dlg, IDC_CLOSE);
+    });
+    // The second run finds the file: removing one club from it shows that it is read back.
+    {
+        CClubList clubs;
+        ASSERT_TRUE(SerializeClubs(clubs, 1));
+        clubs.DeleteAll();
+        BuildDefaultClubs(clubs);
+        std::unique_ptr<CGolfClub> removed = clubs.RemoveClub(14);
+        ASSERT_NE(removed, nullptr);
+        ASSERT_TRUE(SerializeClubs(clubs, 0));
+        clubs.DeleteAll();
+    }
+    int clubsDuringRun = 0;
+    QString shown;
+    Run([&](CAdvisorDlg& dlg) {
+        clubsDuringRun = theApp.m_clubs.GetCount();
+        shown = Field(dlg)->text();
+        Tap(dlg, IDC_CLOSE);
+    });
+    EXPECT_EQ(clubsDuringRun, 13);
+    EXPECT_EQ(shown, QStringLiteral("120"));
+    EXPECT_EQ(StoredClubCount(), 13);
+}
+
+TEST_F(StartUpAndShutDown, ACancelledRunStillStoresTheDistanceTheDialogHeld) {
+    Run([](CAdvisorDlg& dlg) {
+        Tap(dlg, IDC_MINUS10);
+        QLineEdit* field = Field(dlg);
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("300"));
+        QTest::keyClick(field, Qt::Key_Escape);
+    });
+    DWORD value = 0;
+    ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
+    EXPECT_EQ(value, 90U) << "the typed 300 was never exchanged";
+}
+
+TEST_F(StartUpAndShutDown, StoredSettingsAreTakenWithoutARangeCheck) {
+    WriteSetting(kGenderValue, 2);
+    WriteSetting(kLastDistanceValue, 1500);
+    MessageBoxSeam::SetNextAnswer(IDOK); // the range message of the first refresh
+    QString shown;
+    QString result;
+    Run([&](CAdvisorDlg& dlg) {
+        EXPECT_EQ(theApp.m_nPlayerType, 2);
+        shown = Field(dlg)->text();
+        result = ToQString(dlg.m_strRecommendation);
+        dlg.OnCommand(IDC_CLOSE, STN_CLICKED);
+    });
+    EXPECT_EQ(shown, QStringLiteral("1500"));
+    EXPECT_TRUE(result.isEmpty());
+    DWORD value = 0;
+    ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
+    EXPECT_EQ(value, 1500U);
+    EXPECT_EQ(MessageBoxSeam::TakeShownTexts().size(), 1U);
+}
+
+TEST_F(StartUpAndShutDown, AStoredFemalePlayerTypeDecidesFromTheFirstMoment) {
+    WriteSetting(kGenderValue, 2);
+    WriteSetting(kLastDistanceValue, 150);
+    QString result;
+    Run([&](CAdvisorDlg& dlg) {
+        result = ToQString(dlg.m_strRecommendation);
+        Tap(dlg, IDC_CLOSE);
+    });
+    CClubList clubs;
+    BuildDefaultClubs(clubs);
+    EXPECT_EQ(result, ToQString(FindClubForDistance(clubs, 2, 150)->m_strName));
+    EXPECT_NE(result, ToQString(FindClubForDistance(clubs, 1, 150)->m_strName));
+}
+
+TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsFile) {
+    // Plain files where the program's directory and the data directory's parent should be:
+    // neither place can hold the table, whoever runs the test.
+    const auto makeFile = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    makeFile(HomeDir() + QStringLiteral("/notadir"));
+    makeFile(DataDir() + QStringLiteral("/Holverra"));
+    SetModuleFilePathOverride(FromQString(HomeDir() + QStringLiteral("/notadir/caddora")));
+    MessageBoxSeam::SetNextAnswer(IDOK);
+    Run([](CAdvisorDlg& dlg) { Tap(dlg, IDC_CLOSE); });
+    const auto texts = MessageBoxSeam::TakeShownTexts();
+    ASSERT_EQ(texts.size(), 1U);
+    EXPECT_NE(texts[0].ToUtf8().find("Clubs.dat"), std::string::npos) << texts[0].ToUtf8();
+    EXPECT_NE(texts[0].ToUtf8().find(GetDataFilePath().ToUtf8()), std::string::npos);
+    EXPECT_TRUE(theApp.m_clubs.IsEmpty()) << "the records are deleted all the same";
+}
+
+TEST(ApplicationObject, StartsWithPlayerTypeOneAndNothingElse) {
+    const int before = GdiLiveObjectCount();
+    {
+        CAdvisorApp app;
+        EXPECT_EQ(app.m_nPlayerType, 1);
+        EXPECT_TRUE(app.m_clubs.IsEmpty());
+        EXPECT_EQ(app.m_fntBold.m_hObject, nullptr);
+        EXPECT_EQ(app.m_brLight.m_hObject, nullptr);
+        EXPECT_EQ(app.m_brDark.m_hObject, nullptr);
+        EXPECT_NE(AfxGetApp(), &app) << "the global object came first";
+        app.m_brLight.CreateSolidBrush(kLightColour);
+        app.m_fntBold.CreateFontIndirect(&GetStockSystemFont());
+        app.m_fntBold.DeleteObject(); // as shut-down does
+    }
+    EXPECT_EQ(GdiLiveObjectCount(), before) << "each drawing object released exactly once";
+    EXPECT_EQ(AfxGetApp(), &theApp);
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "support/UiTest.h"
+
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CListCtrl.h"
+#include "res/Resource.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+class ListView : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(dialog.Create());
+        list = dynamic_cast<CListCtrl*>(dialog.GetDlgItem(IDC_CLUB_LIST));
+        ASSERT_NE(list, nullptr);
+        list->InsertColumn(0, u"Club", LVCFMT_LEFT, 120, -1);
+        list->InsertColumn(1, u"Dist.", LVCFMT_LEFT, 50, -1);
+    }
+    void TearDown() override {
+        dialog.DestroyWindow();
+        UiTest::TearDown();
+    }
+    int Append(const char16_t* name, const char16_t* distance, LPARAM id) {
+        const int row = list->InsertItem(LVIF_TEXT, list->GetItemCount(), name, 0, 0, 0, 0);
+        list->SetItemText(row, 1, distance);
+        list->SetItem(row, 0, LVIF_PARAM, nullptr, 0, 0, 0, id);
+        return row;
+    }
+
+    CDialog dialog{IDD_SETUP};
+    CListCtrl* list = nullptr;
+};
+
+TEST_F(ListView, ColumnsHaveTheirHeadingsAndWidths) {
+    EXPECT_EQ(list->GetColumnHeading(0), CString(u"Club"));
+    EXPECT_EQ(list->GetColumnHeading(1), CString(u"Dist."));
+    EXPECT_EQ(list->GetColumnWidth(0), 120);
+    EXPECT_EQ(list->GetColumnWidth(1), 50);
+    EXPECT_FALSE(qobject_cast<QTreeWidget*>(list->m_hWnd)->header()->sectionsClickable());
+}
+
+TEST_F(ListView, RowsAreAppendedWithTextsAndData) {
+    EXPECT_EQ(Append(u"Driver (1 Wood)", u"230", 1), 0);
+    EXPECT_EQ(Append(u"Sand Wedge", u"-5", 14), 1);
+    EXPECT_EQ(list->GetItemCount(), 2);
+    EXPECT_EQ(list->GetItemText(1, 0), CString(u"Sand Wedge"));
+    EXPECT_EQ(list->GetItemText(1, 1), CString(u"-5"));
+    EXPECT_EQ(list->GetItemData(0), 1);
+    EXPECT_EQ(list->GetItemData(1), 14);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), -1) << "new rows are not selected";
+}
+
+TEST_F(ListView, SelectionIsFoundSetAndDroppedByARebuild) {
+    for (int i = 0; i < 20; ++i) {
+        Append(u"Club", u"100", i + 1);
+    }
+    list->SetItemState(17, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), 17);
+    EXPECT_EQ(list->GetItemState(17, LVIS_SELECTED), LVIS_SELECTED);
+    EXPECT_TRUE(list->EnsureVisible(17, FALSE));
+    list->DeleteAllItems();
+    EXPECT_EQ(list->GetItemCount(), 0);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
+TEST_F(ListView, FullRowSelectionIsTheOnlyExtendedStyle) {
+    list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(list->GetExtendedStyle(), LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(qobject_cast<QTreeWidget*>(list->m_hWnd)->selectionBehavior(),
+              QAbstractItemView::SelectRows);
+}
+
+} // namespace

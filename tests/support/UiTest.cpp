@@ -1,0 +1,96 @@
+#include "UiTest.h"
+
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/MessageBoxSeam.h"
+#include "res/Resources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+std::unique_ptr<QApplication>& Application() {
+    static std::unique_ptr<QApplication> application;
+    return application;
+}
+
+// The application lives for the whole test run, as the program's own does, and goes before
+// the process's exit handlers run, which would otherwise find Qt half gone.
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override { Application().reset(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment); // gtest owns it
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "caddora-tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application() = std::make_unique<QApplication>(argc, argv);
+    AfxInitToolkit();
+    RegisterCaddoraResources();
+}
+
+} // namespace
+
+void UiTest::SetUp() {
+    m_home = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_home->isValid());
+    QDir(m_home->path()).mkpath(QStringLiteral(".config"));
+    QDir(m_home->path()).mkpath(QStringLiteral(".local/share"));
+    qputenv("HOME", HomeDir().toUtf8());
+    qputenv("XDG_CONFIG_HOME", ConfigDir().toUtf8());
+    qputenv("XDG_DATA_HOME", DataDir().toUtf8());
+    EnsureApplication();
+    MessageBoxSeam::TakeShownTexts();
+    m_watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void UiTest::TearDown() {
+    m_watchdog.reset();
+    EXPECT_EQ(MessageBoxSeam::PendingAnswers(), 0) << "a message the test expected never came";
+    while (MessageBoxSeam::PendingAnswers() > 0) {
+        MessageBoxSeam::Show(CString(), 0);
+    }
+    MessageBoxSeam::TakeShownTexts();
+    m_home.reset();
+}
+
+QString UiTest::HomeDir() const {
+    return m_home->path();
+}
+
+QString UiTest::ConfigDir() const {
+    return m_home->path() + QStringLiteral("/.config");
+}
+
+QString UiTest::DataDir() const {
+    return m_home->path() + QStringLiteral("/.local/share");
+}
+
+void UiTest::WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            ADD_FAILURE() << "no modal window was shown";
+            return;
+        }
+        act(modal);
+    });
+}
+
+bool UiTest::Activate(QWidget* widget) {
+    QWidget* window = widget->window();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}

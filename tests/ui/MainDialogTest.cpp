@@ -1,0 +1,286 @@
+#include "support/AppTest.h"
+
+#include "platform/ui/CDataExchange.h"
+#include "platform/ui/MessageBoxSeam.h"
+#include "ui/AdvisorDlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// Gives the tests the dialog's protected handlers through its message map only.
+class MainDialog : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        PrepareDrawingObjectsAndClubs();
+        dlg = std::make_unique<CAdvisorDlg>();
+    }
+    void TearDown() override {
+        dlg.reset();
+        AppTest::TearDown();
+    }
+    void Open() {
+        ASSERT_TRUE(dlg->Create());
+        ASSERT_TRUE(Activate(dlg->GetSafeHwnd()));
+    }
+    QLineEdit* Field() { return qobject_cast<QLineEdit*>(dlg->GetDlgItem(IDC_DISTANCE)->m_hWnd); }
+    QLabel* Result() { return qobject_cast<QLabel*>(dlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd); }
+    void Tap(int id) {
+        QTest::mouseClick(dlg->GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    void Type(const QString& text) {
+        Field()->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(Field(), Qt::Key_Delete);
+        }
+        QTest::keyClicks(Field(), text);
+    }
+    static QString ClubFor(int yards, PlayerType type = 1) {
+        return ToQString(FindClubForDistance(theApp.m_clubs, type, yards)->m_strName);
+    }
+
+    // Made once the application exists, since the dialog loads its icon when built.
+    std::unique_ptr<CAdvisorDlg> dlg;
+};
+
+TEST_F(MainDialog, FirstOpeningShowsTheRecommendationForOneHundredWithTheFieldSelected) {
+    Open();
+    EXPECT_EQ(Field()->text(), QStringLiteral("100"));
+    EXPECT_EQ(Result()->text(), QStringLiteral("Dual/Gap Wedge"));
+    EXPECT_EQ(dlg->m_strRecommendation, CString(u"Dual/Gap Wedge"));
+    EXPECT_EQ(QApplication::focusWidget(), Field());
+    EXPECT_EQ(Field()->selectedText(), QStringLiteral("100"));
+    EXPECT_TRUE(Result()->font().bold());
+    EXPECT_EQ(Result()->font().pixelSize(), -GetStockSystemFont().lfHeight)
+        << "bold at the stock font's size";
+    EXPECT_TRUE(Field()->font().bold());
+    EXPECT_EQ(Field()->font().pixelSize(), 12) << "the application's bold font";
+    EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty());
+}
+
+struct StepCase {
+    const char* name;
+    int start;
+    int picture;
+    int expected;
+};
+
+class Steps : public MainDialog, public ::testing::WithParamInterface<StepCase> {};
+
+TEST_P(Steps, MoveTheDistanceAndRefreshTheClub) {
+    const StepCase& c = GetParam();
+    dlg->m_nDistance = c.start;
+    Open();
+    Tap(c.picture);
+    EXPECT_EQ(dlg->m_nDistance, c.expected);
+    EXPECT_EQ(Field()->text(), QString::number(c.expected));
+    EXPECT_EQ(Result()->text(), ClubFor(c.expected));
+    EXPECT_EQ(Field()->selectedText(), QString::number(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, Steps,
+                         ::testing::Values(StepCase{"Minus10From55ClampsAt50", 55, IDC_MINUS10, 50},
+                                           StepCase{"Minus20From50StaysAt50", 50, IDC_MINUS20, 50},
+                                           StepCase{"Minus20From60ClampsAt50", 60, IDC_MINUS20, 50},
+                                           StepCase{"Minus10", 150, IDC_MINUS10, 140},
+                                           StepCase{"Plus10", 100, IDC_PLUS10, 110},
+                                           StepCase{"Plus20", 180, IDC_PLUS20, 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
+    Open();
+    Type(QStringLiteral("200"));
+    Tap(IDC_PLUS10);
+    EXPECT_EQ(dlg->m_nDistance, 210);
+    EXPECT_EQ(Result()->text(), ClubFor(210));
+}
+
+TEST_F(MainDialog, StepPastTheTopStoresTheNumberReportsTheRangeAndKeepsTheClub) {
+    dlg->m_nDistance = 990;
+    Open();
+    const QString before = Result()->text();
+    ASSERT_FALSE(before.isEmpty());
+    MessageBoxSeam::SetNextAnswer(IDOK);
+
+    Tap(IDC_PLUS20);
+
+    EXPECT_EQ(Field()->text(), QStringLiteral("1010"));
+    const auto texts = MessageBoxSeam::TakeShownTexts();
+    ASSERT_EQ(texts.size(), 1U);
+    EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
+    EXPECT_EQ(Result()->text(), before);
+    EXPECT_EQ(dlg->m_nDistance, 1010);
+
+    Tap(IDC_CLOSE);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->GetModalResult(), IDOK);
+    EXPECT_EQ(dlg->m_nDistance, 1010) << "what start-up stores";
+}
+
+TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
+    Open();
+    const QString club = Result()->text();
+    QTest::keyClick(Field(), Qt::Key_Up);
+    EXPECT_EQ(Field()->text(), QStringLiteral("105"));
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(Field(), Qt::Key_Up);
+    }
+    EXPECT_EQ(Field()->text(), QStringLiteral("255"));
+    EXPECT_EQ(Result()->text(), club) << "only a picture refreshes the club";
+    EXPECT_EQ(dlg->m_nDistance, 100);
+
+    Type(QStringLiteral("498"));
+    QTest::keyClick(Field(), Qt::Key_Up);
+    EXPECT_EQ(Field()->text(), QStringLiteral("500"));
+    QTest::keyClick(Field(), Qt::Key_Up);
+    EXPECT_EQ(Field()->text(), QStringLiteral("500"));
+    Type(QStringLiteral("52"));
+    QTest::keyClick(Field(), Qt::Key_Down);
+    EXPECT_EQ(Field()->text(), QStringLiteral("50"));
+    int low = 0;
+    int high = 0;
+    dlg->m_spnDistance.GetRange32(low, high);
+    EXPECT_EQ(low, 50);
+    EXPECT_EQ(high, 500);
+}
+
+TEST_F(MainDialog, CloseRightAfterTypingKeepsTheLastExchangedDistance) {
+    Open();
+    Type(QStringLiteral("150"));
+    Tap(IDC_CLOSE);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->GetModalResult(), IDOK);
+    EXPECT_EQ(dlg->m_nDistance, 100);
+}
+
+TEST_F(MainDialog, LeadingZerosComeBackAsThePlainNumber) {
+    Open();
+    Type(QStringLiteral("0150"));
+    Tap(IDC_RECOMMEND);
+    EXPECT_EQ(Field()->text(), QStringLiteral("150"));
+    EXPECT_EQ(dlg->m_nDistance, 150);
+    EXPECT_EQ(Result()->text(), ClubFor(150));
+    EXPECT_EQ(Result()->text(), QStringLiteral("6 Iron"));
+}
+
+TEST_F(MainDialog, AStoredDistanceOutsideTheRangeIsShownReportedAndRecommendsNothing) {
+    dlg->m_nDistance = 20;
+    MessageBoxSeam::SetNextAnswer(IDOK);
+    Open();
+    EXPECT_EQ(Field()->text(), QStringLiteral("20"));
+    const auto texts = MessageBoxSeam::TakeShownTexts();
+    ASSERT_EQ(texts.size(), 1U);
+    EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
+    EXPECT_TRUE(Result()->text().isEmpty()) << "the template's \"Static\" is gone";
+    EXPECT_EQ(QApplication::focusWidget(), Field());
+}
+
+TEST_F(MainDialog, AnEmptyClubListShowsAnEmptyResult) {
+    theApp.m_clubs.DeleteAll();
+    Open();
+    EXPECT_TRUE(Result()->text().isEmpty());
+    Tap(IDC_PLUS10);
+    EXPECT_EQ(dlg->m_nDistance, 110);
+    EXPECT_TRUE(Result()->text().isEmpty());
+}
+
+TEST_F(MainDialog, TheFemaleColumnDecidesForPlayerTypeTwo) {
+    theApp.m_nPlayerType = 2;
+    dlg->m_nDistance = 150;
+    Open();
+    EXPECT_EQ(Result()->text(), ClubFor(150, 2));
+    EXPECT_NE(Result()->text(), ClubFor(150, 1));
+}
+
+struct EndCase {
+    const char* name;
+    int how; // 0 Enter, 1 Escape, 2 close box
+    const char* typed;
+    int result; // 0: still open
+    int distance;
+    int messages;
+};
+
+class Ending : public MainDialog, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(Ending, EnterAndTheCloseBoxExchangeEscapeDoesNot) {
+    const EndCase& c = GetParam();
+    Open();
+    Type(QString::fromLatin1(c.typed));
+    for (int i = 0; i < c.messages; ++i) {
+        MessageBoxSeam::SetNextAnswer(IDOK);
+    }
+    if (c.how == 0) {
+        QTest::keyClick(Field(), Qt::Key_Return);
+    } else if (c.how == 1) {
+        QTest::keyClick(Field(), Qt::Key_Escape);
+    } else {
+        dlg->GetSafeHwnd()->close();
+    }
+    EXPECT_EQ(dlg->IsEnded() ? dlg->GetModalResult() : 0, c.result);
+    EXPECT_EQ(dlg->m_nDistance, c.distance);
+    EXPECT_EQ(static_cast<int>(MessageBoxSeam::TakeShownTexts().size()), c.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Ending,
+    ::testing::Values(EndCase{"EnterReadsTheField", 0, "150", IDOK, 150, 0},
+                      EndCase{"EnterRefusesOutOfRange", 0, "2000", 0, 2000, 1},
+                      EndCase{"EscapeCancelsWithoutReading", 1, "150", IDCANCEL, 100, 0},
+                      EndCase{"CloseBoxReadsTheField", 2, "250", IDOK, 250, 0},
+                      EndCase{"CloseBoxRefusesAnEmptyField", 2, "", 0, 100, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainDialog, EveryPictureIsNamedForScreenReadersAndTooltips) {
+    Open();
+    struct Named {
+        int id;
+        const char* name;
+    };
+    for (const Named& n :
+         {Named{IDC_SETUP, "Setup"}, Named{IDC_RECOMMEND, "Recommend Club"},
+          Named{IDC_CLOSE, "Close"}, Named{IDC_MINUS10, "-10 yd"}, Named{IDC_PLUS10, "+10 yd"},
+          Named{IDC_MINUS20, "-20 yd"}, Named{IDC_PLUS20, "+20 yd"}}) {
+        QWidget* picture = dlg->GetDlgItem(n.id)->m_hWnd;
+        EXPECT_EQ(picture->accessibleName(), QString::fromLatin1(n.name));
+        EXPECT_EQ(picture->toolTip(), QString::fromLatin1(n.name));
+    }
+    EXPECT_EQ(Result()->accessibleDescription(), QStringLiteral("Recommendation:"));
+}
+
+TEST_F(MainDialog, PicturesTakeTheSizeOfTheirBitmaps) {
+    Open();
+    const QPixmap setup(QStringLiteral(":/images/bitmap131.bmp"));
+    ASSERT_FALSE(setup.isNull()) << "the pictures are built into the program";
+    EXPECT_EQ(dlg->GetDlgItem(IDC_SETUP)->m_hWnd->size(), QSize(79, 42));
+    EXPECT_EQ(dlg->GetDlgItem(IDC_RECOMMEND)->m_hWnd->size(), QSize(174, 42));
+    EXPECT_EQ(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd->size(), QSize(62, 42));
+    EXPECT_FALSE(dlg->GetSafeHwnd()->windowIcon().isNull());
+}
+
+TEST_F(MainDialog, TheScreenshotIsLightGreenWithABoldResult) {
+    Open();
+    const QImage image = dlg->GetSafeHwnd()->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const auto at = [&](int x, int y) {
+        return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+    };
+    const QSize size = dlg->GetSafeHwnd()->size();
+    EXPECT_EQ(ratio, dlg->GetSafeHwnd()->devicePixelRatio());
+    EXPECT_EQ(image.size(), size * ratio) << "drawn at the screen's device pixel ratio";
+    for (const QPoint p : {QPoint(size.width() - 3, size.height() - 3), QPoint(size.width() - 3, 3),
+                           QPoint(3, size.height() - 3)}) {
+        EXPECT_EQ(at(p.x(), p.y()), QColor(172, 211, 115)) << p.x() << "," << p.y();
+    }
+    const QRect result = Result()->geometry();
+    EXPECT_EQ(at(result.right() - 1, result.bottom() - 1), QColor(172, 211, 115))
+        << "the label paints with the light brush, not its own white one";
+    EXPECT_TRUE(Result()->font().bold());
+    EXPECT_EQ(Result()->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+} // namespace
