@@ -76,6 +76,7 @@ private:
 #ifdef _WIN32
     // For this process only, HKEY_CURRENT_USER becomes a key of the test's own below the
     // real one, with a name no other run uses; it is removed with everything below it.
+    // One environment at a time: when one ends, the real key is back.
     void RedirectCurrentUser() {
         static std::atomic<unsigned> serial{0};
         m_scratch = std::wstring(kScratchParent) + L"\\" +
