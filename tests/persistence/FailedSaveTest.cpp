@@ -30,10 +30,10 @@ TEST_F(FailedSave, AWriteThatFailsAfterAnyNumberOfBytesLeavesTheOldFileAsItWas) 
     std::size_t size = 0;
     {
         TemporaryDirectory other;
-        SetModuleFilePathOverride(CString::FromUtf8((other / "caddora").string()));
+        SetModuleFilePathOverride(CString((other / "caddora").u16string()));
         ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
         size = ReadBytes(other / "Clubs.dat").size();
-        SetModuleFilePathOverride(CString::FromUtf8((AppDir() / "caddora").string()));
+        SetModuleFilePathOverride(CString((AppDir() / "caddora").u16string()));
     }
     ASSERT_GT(size, 8U);
     for (std::size_t n = 0; n < size; ++n) {

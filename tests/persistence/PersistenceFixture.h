@@ -16,7 +16,7 @@ class PersistenceTest : public ::testing::Test {
 protected:
     PersistenceTest() {
         std::filesystem::create_directories(AppDir());
-        SetModuleFilePathOverride(CString::FromUtf8((AppDir() / "caddora").string()));
+        SetModuleFilePathOverride(CString((AppDir() / "caddora").u16string()));
         RegisterPlatformStringResources();
     }
     ~PersistenceTest() override { SetModuleFilePathOverride(CString()); }

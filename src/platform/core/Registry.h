@@ -5,16 +5,8 @@
 // registry editor's text format (see KnownFolders.h for its place).
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-// Names of the class library that the Windows headers turn into macros.
-#undef LoadString
-#undef GetCurrentTime
+#include "Win32Api.h"
+#include "WinTypes.h"
 #else
 
 #include "WinTypes.h"
@@ -68,7 +60,9 @@ typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_OUTOFMEMORY 14L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
+#define ERROR_NOACCESS 998L
 #define ERROR_BADDB 1009L
 #define ERROR_CANTWRITE 1013L
 

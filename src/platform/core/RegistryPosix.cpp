@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr std::size_t kMaxKeyNameLength = 255;
+
 struct PredefinedKey {
     HKEY handle;
     const char16_t* name;
@@ -36,34 +38,44 @@ const PredefinedKey* PredefinedKeys() {
     return keys;
 }
 
-// The open keys of this process: handle to full key path.
+// An open key: its full path and the access it was opened with.
+struct OpenKey {
+    std::u16string path;
+    REGSAM access = KEY_ALL_ACCESS;
+};
+
+// The open keys of this process. The predefined keys are always open, with every access.
 class HandleTable {
 public:
-    HKEY Add(std::u16string path) {
+    HKEY Add(std::u16string path, REGSAM access) {
         const std::lock_guard lock(m_mutex);
         m_next += 4;
-        m_paths.emplace(m_next, std::move(path));
+        m_keys.emplace(m_next, OpenKey{std::move(path), access});
         return reinterpret_cast<HKEY>(m_next);
     }
-    std::optional<std::u16string> PathOf(HKEY h) {
+    std::optional<OpenKey> Find(HKEY h) {
         for (const PredefinedKey* k = PredefinedKeys(); k->name != nullptr; ++k) {
             if (k->handle == h) {
-                return std::u16string(k->name);
+                return OpenKey{k->name, KEY_ALL_ACCESS};
             }
         }
         const std::lock_guard lock(m_mutex);
-        const auto it = m_paths.find(reinterpret_cast<std::uintptr_t>(h));
-        return it == m_paths.end() ? std::nullopt : std::optional<std::u16string>(it->second);
+        const auto it = m_keys.find(reinterpret_cast<std::uintptr_t>(h));
+        return it == m_keys.end() ? std::nullopt : std::optional<OpenKey>(it->second);
+    }
+    std::optional<std::u16string> PathOf(HKEY h) {
+        const std::optional<OpenKey> key = Find(h);
+        return key ? std::optional<std::u16string>(key->path) : std::nullopt;
     }
     bool Remove(HKEY h) {
         const std::lock_guard lock(m_mutex);
-        return m_paths.erase(reinterpret_cast<std::uintptr_t>(h)) == 1;
+        return m_keys.erase(reinterpret_cast<std::uintptr_t>(h)) == 1;
     }
 
 private:
     std::mutex m_mutex;
     std::uintptr_t m_next = 0x1000;
-    std::map<std::uintptr_t, std::u16string> m_paths;
+    std::map<std::uintptr_t, OpenKey> m_keys;
 };
 
 HandleTable& Handles() {
@@ -164,13 +176,41 @@ std::u16string SubPath(LPCWSTR lpSubKey) {
     return lpSubKey == nullptr ? std::u16string() : CRegistryHive::NormalizePath(lpSubKey);
 }
 
+// What the system registry refuses in a path below an open key: a leading separator (an
+// absolute path), and a key name longer than 255 characters.
+LSTATUS CheckSubPath(LPCWSTR lpSubKey) {
+    if (lpSubKey == nullptr) {
+        return ERROR_SUCCESS;
+    }
+    const std::u16string_view path(lpSubKey);
+    if (!path.empty() && path.front() == u'\\') {
+        return ERROR_BAD_PATHNAME;
+    }
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find(u'\\', start);
+        if (end == std::u16string_view::npos) {
+            end = path.size();
+        }
+        if (end - start > kMaxKeyNameLength) {
+            return ERROR_INVALID_PARAMETER;
+        }
+        start = end + 1;
+    }
+    return ERROR_SUCCESS;
+}
+
+bool IsStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
 std::u16string Join(const std::u16string& parent, const std::u16string& sub) {
     return sub.empty() ? parent : parent + u'\\' + sub;
 }
 
 } // namespace
 
-LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM /*samDesired*/,
+LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM samDesired,
                       PHKEY phkResult) {
     if (phkResult == nullptr) {
         return ERROR_INVALID_PARAMETER;
@@ -180,17 +220,20 @@ LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM /
     if (!parent) {
         return ERROR_INVALID_HANDLE;
     }
+    if (const LSTATUS refused = CheckSubPath(lpSubKey); refused != ERROR_SUCCESS) {
+        return refused;
+    }
     const std::u16string path = Join(*parent, SubPath(lpSubKey));
     HiveSession session(false);
     if (!session.Hive().KeyExists(path)) {
         return ERROR_FILE_NOT_FOUND;
     }
-    *phkResult = Handles().Add(path);
+    *phkResult = Handles().Add(path, samDesired);
     return ERROR_SUCCESS;
 }
 
 LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR /*lpClass*/,
-                        DWORD /*dwOptions*/, REGSAM /*samDesired*/,
+                        DWORD /*dwOptions*/, REGSAM samDesired,
                         const LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/, PHKEY phkResult,
                         LPDWORD lpdwDisposition) {
     if (phkResult == nullptr || lpSubKey == nullptr) {
@@ -200,6 +243,9 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR 
     *phkResult = nullptr;
     if (!parent) {
         return ERROR_INVALID_HANDLE;
+    }
+    if (const LSTATUS refused = CheckSubPath(lpSubKey); refused != ERROR_SUCCESS) {
+        return refused;
     }
     const std::u16string path = Join(*parent, SubPath(lpSubKey));
     HiveSession session(true);
@@ -214,22 +260,25 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR 
     if (lpdwDisposition != nullptr) {
         *lpdwDisposition = disposition;
     }
-    *phkResult = Handles().Add(path);
+    *phkResult = Handles().Add(path, samDesired);
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD /*lpReserved*/, LPDWORD lpType,
+LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                          LPBYTE lpData, LPDWORD lpcbData) {
-    if (lpData != nullptr && lpcbData == nullptr) {
+    if ((lpData != nullptr && lpcbData == nullptr) || lpReserved != nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const std::optional<std::u16string> path = Handles().PathOf(hKey);
-    if (!path) {
+    const std::optional<OpenKey> key = Handles().Find(hKey);
+    if (!key) {
         return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_QUERY_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
     }
     HiveSession session(false);
     const CRegistryHive::Value* value =
-        session.Hive().FindValue(*path, lpValueName == nullptr ? u"" : lpValueName);
+        session.Hive().FindValue(key->path, lpValueName == nullptr ? u"" : lpValueName);
     if (value == nullptr) {
         return ERROR_FILE_NOT_FOUND;
     }
@@ -245,6 +294,13 @@ LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD /*lpReserved*/,
         if (size > 0) {
             std::memcpy(lpData, value->data.data(), size);
         }
+        // As the system registry does: a stored text whose last character is not a null
+        // gets one after it when the buffer has room, so that a reader of the buffer stops.
+        if (IsStringType(value->type) && size >= 2 && *lpcbData >= size + 2 &&
+            (value->data[size - 2] != 0 || value->data[size - 1] != 0)) {
+            lpData[size] = 0;
+            lpData[size + 1] = 0;
+        }
     }
     if (lpcbData != nullptr) {
         *lpcbData = size;
@@ -255,11 +311,14 @@ LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD /*lpReserved*/,
 LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD /*Reserved*/, DWORD dwType,
                        const BYTE* lpData, DWORD cbData) {
     if (lpData == nullptr && cbData > 0) {
-        return ERROR_INVALID_PARAMETER;
+        return ERROR_NOACCESS;
     }
-    const std::optional<std::u16string> path = Handles().PathOf(hKey);
-    if (!path) {
+    const std::optional<OpenKey> key = Handles().Find(hKey);
+    if (!key) {
         return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_SET_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
     }
     CRegistryHive::Value value;
     value.name = lpValueName == nullptr ? u"" : lpValueName;
@@ -268,7 +327,7 @@ LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD /*Reserved*/, DWORD
         value.data.assign(lpData, lpData + cbData);
     }
     HiveSession session(true);
-    session.Hive().SetValue(*path, std::move(value));
+    session.Hive().SetValue(key->path, std::move(value));
     return session.Commit() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 

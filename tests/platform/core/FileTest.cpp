@@ -7,7 +7,7 @@
 namespace {
 
 CString PathText(const std::filesystem::path& path) {
-    return CString::FromUtf8(path.string());
+    return CString(path.u16string());
 }
 
 // Disarms the injected write fault however the test ends.

@@ -1,0 +1,70 @@
+#include "platform/core/FileSystem.h"
+
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CString PathText(const std::filesystem::path& path) {
+    return CString(path.u16string());
+}
+
+} // namespace
+
+TEST(FileSystem, AnEntryExistsOnlyUnderItsExactName) {
+    TemporaryDirectory dir;
+    WriteBytes(dir / "Clubs.dat", {1, 2, 3});
+    std::filesystem::create_directory(dir / "folder");
+    EXPECT_TRUE(FileExists(PathText(dir / "Clubs.dat")));
+    EXPECT_TRUE(FileExists(PathText(dir / "folder"))); // any kind of entry counts
+    EXPECT_FALSE(FileExists(PathText(dir / "Clubs.da")));
+    EXPECT_FALSE(FileExists(PathText(dir / "missing" / "Clubs.dat")));
+    // A pattern that would match the file is not the file's name.
+    EXPECT_FALSE(FileExists(PathText(dir / "Clubs.*")));
+    EXPECT_FALSE(FileExists(PathText(dir / "Clubs.da?")));
+}
+
+TEST(FileSystem, CreatingADirectoryPathMakesEveryMissingLevel) {
+    TemporaryDirectory dir;
+    const auto deep = dir / "Holverra" / "Caddora" / "data";
+    EXPECT_TRUE(CreateDirectoryPath(PathText(deep)));
+    EXPECT_TRUE(std::filesystem::is_directory(deep));
+    EXPECT_TRUE(CreateDirectoryPath(PathText(deep))); // already there: still true
+
+    // Below a regular file nothing can be made, whoever asks.
+    WriteBytes(dir / "blocked", {'x'});
+    EXPECT_FALSE(CreateDirectoryPath(PathText(dir / "blocked" / "data")));
+    // A file where the directory should be is no directory.
+    EXPECT_FALSE(CreateDirectoryPath(PathText(dir / "blocked")));
+}
+
+TEST(FileSystem, ReplacingPutsTheNewFileInPlaceOfTheOld) {
+    TemporaryDirectory dir;
+    WriteBytes(dir / "Clubs.dat", std::vector<unsigned char>(100, 'o'));
+    WriteBytes(dir / "new", {'n', 'e', 'w'});
+    ASSERT_TRUE(ReplaceFileAtomically(PathText(dir / "new"), PathText(dir / "Clubs.dat")));
+    EXPECT_EQ(ReadBytes(dir / "Clubs.dat"), std::vector<unsigned char>({'n', 'e', 'w'}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "new"));
+
+    // Onto a name that does not exist yet, too; from a missing file, never.
+    WriteBytes(dir / "other", {'2'});
+    EXPECT_TRUE(ReplaceFileAtomically(PathText(dir / "other"), PathText(dir / "fresh")));
+    EXPECT_EQ(ReadBytes(dir / "fresh"), std::vector<unsigned char>({'2'}));
+    EXPECT_FALSE(ReplaceFileAtomically(PathText(dir / "absent"), PathText(dir / "fresh")));
+    EXPECT_EQ(ReadBytes(dir / "fresh"), std::vector<unsigned char>({'2'}));
+}
+
+TEST(FileSystem, TemporaryNamesAreBesideTheTargetAndUnused) {
+    TemporaryDirectory dir;
+    const CString target = PathText(dir / "Clubs.dat");
+    const CString first = TemporaryPathBeside(target);
+    EXPECT_EQ(first.Left(target.GetLength()), target);
+    EXPECT_GT(first.GetLength(), target.GetLength());
+    EXPECT_FALSE(FileExists(first));
+    WriteBytes(std::filesystem::path(first.Str()), {'t'});
+    EXPECT_NE(TemporaryPathBeside(target), first);
+    EXPECT_TRUE(RemoveFile(first));
+    EXPECT_FALSE(FileExists(first));
+    EXPECT_FALSE(RemoveFile(first)); // gone already
+}

@@ -1,0 +1,137 @@
+// The registry functions' hive file: where it lives, what it holds, and how it survives
+// damage, an unwritable place and two programs writing at once.
+#include "platform/core/KnownFolders.h"
+#include "platform/core/Registry.h"
+
+#include "support/UserEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class RegistryHiveFile : public ::testing::Test {
+protected:
+    std::filesystem::path Hive() const { return m_env.ConfigHome() / "Holverra/registry.reg"; }
+
+    HKEY CreateKey(const char16_t* path) {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &key, &disposition),
+                  ERROR_SUCCESS);
+        return key;
+    }
+    static LSTATUS SetDWord(HKEY key, const char16_t* name, DWORD value) {
+        return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    }
+    static DWORD GetDWord(HKEY key, const char16_t* name) {
+        DWORD value = 0;
+        DWORD size = 4;
+        EXPECT_EQ(
+            RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS)
+            << CString(name).ToUtf8();
+        return value;
+    }
+
+    UserEnvironment m_env;
+};
+
+} // namespace
+
+TEST_F(RegistryHiveFile, LookingCreatesNothingAndEveryChangeIsWrittenThroughAtOnce) {
+    HKEY key = nullptr;
+    EXPECT_EQ(
+        RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Holverra\\Caddora", 0, KEY_ALL_ACCESS, &key),
+        ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(key, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(Hive()));
+
+    key = CreateKey(u"Software\\Holverra\\Caddora");
+    ASSERT_TRUE(std::filesystem::exists(Hive()));
+    ASSERT_EQ(SetDWord(key, u"Gender", 2), ERROR_SUCCESS);
+    const auto text = ReadBytes(Hive());
+    const std::string expected = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                 "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
+                                 "\"Gender\"=dword:00000002\r\n\r\n";
+    EXPECT_EQ(std::string(text.begin(), text.end()), expected);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryHiveFile, DamagedHiveIsKeptAsideAndTheSettingsStartAgain) {
+    std::filesystem::create_directories(Hive().parent_path());
+    const std::vector<unsigned char> garbage = {'n', 'o', 't', ' ', 'a', ' ', 'h', 'i', 'v', 'e'};
+    WriteBytes(Hive(), garbage);
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software", 0, KEY_ALL_ACCESS, &key),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(ReadBytes(Hive().string() + ".damaged"), garbage);
+    EXPECT_FALSE(std::filesystem::exists(Hive()));
+    key = CreateKey(u"Software\\Holverra\\Caddora");
+    ASSERT_EQ(SetDWord(key, u"LastDistance", 150), ERROR_SUCCESS);
+    EXPECT_EQ(GetDWord(key, u"LastDistance"), 150U);
+    EXPECT_EQ(ReadBytes(Hive().string() + ".damaged"), garbage);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryHiveFile, AHiveThatCannotBeWrittenFailsTheChangeOnly) {
+    // The configuration home below a regular file: nothing can be created there.
+    WriteBytes(m_env.Root().Path() / "blocked", {'x'});
+    m_env.Set("XDG_CONFIG_HOME", m_env.Root().Path() / "blocked");
+    HKEY key = nullptr;
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software", 0, KEY_ALL_ACCESS, &key),
+              ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(RegistryHiveFile, TwoProcessesChangingDifferentValuesKeepBoth) {
+    HKEY key = CreateKey(u"Software\\Holverra\\Caddora");
+    constexpr DWORD kRounds = 60;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    const char16_t* mine = child == 0 ? u"FromChild" : u"FromParent";
+    bool ok = true;
+    for (DWORD i = 1; i <= kRounds; ++i) {
+        ok = ok && SetDWord(key, mine, i) == ERROR_SUCCESS;
+    }
+    if (child == 0) {
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(GetDWord(key, u"FromParent"), kRounds);
+    EXPECT_EQ(GetDWord(key, u"FromChild"), kRounds);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryHiveFile, AChangeKeepsWhatAnotherProgramWroteMeanwhile) {
+    HKEY key = CreateKey(u"Software\\Holverra\\Caddora");
+    ASSERT_EQ(SetDWord(key, u"Gender", 1), ERROR_SUCCESS);
+    // Another program rewrites the hive while this one holds the key open.
+    const std::string other = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
+                              "\"Gender\"=dword:00000002\r\n\r\n";
+    WriteBytes(Hive(), std::vector<unsigned char>(other.begin(), other.end()));
+    EXPECT_EQ(GetDWord(key, u"Gender"), 2U); // read afresh, not from a copy in memory
+    ASSERT_EQ(SetDWord(key, u"LastDistance", 120), ERROR_SUCCESS);
+    EXPECT_EQ(GetDWord(key, u"Gender"), 2U);
+    EXPECT_EQ(GetDWord(key, u"LastDistance"), 120U);
+    // Nothing but the hive and its lock is left in the directory.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Hive().parent_path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, std::vector<std::string>({"registry.reg", "registry.reg.lock"}));
+    RegCloseKey(key);
+}
