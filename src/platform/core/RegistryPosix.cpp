@@ -208,13 +208,9 @@ std::u16string Join(const std::u16string& parent, const std::u16string& sub) {
     return sub.empty() ? parent : parent + u'\\' + sub;
 }
 
-} // namespace
-
-LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM samDesired,
-                      PHKEY phkResult) {
-    if (phkResult == nullptr) {
-        return ERROR_INVALID_PARAMETER;
-    }
+// The full path of the sub-key named below hKey. The result slot is cleared first, as the
+// system's own functions clear it before they can fail.
+LSTATUS ResolveSubKey(HKEY hKey, LPCWSTR lpSubKey, PHKEY phkResult, std::u16string& path) {
     const std::optional<std::u16string> parent = Handles().PathOf(hKey);
     *phkResult = nullptr;
     if (!parent) {
@@ -223,7 +219,22 @@ LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM s
     if (const LSTATUS refused = CheckSubPath(lpSubKey); refused != ERROR_SUCCESS) {
         return refused;
     }
-    const std::u16string path = Join(*parent, SubPath(lpSubKey));
+    path = Join(*parent, SubPath(lpSubKey));
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM samDesired,
+                      PHKEY phkResult) {
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    std::u16string path;
+    if (const LSTATUS refused = ResolveSubKey(hKey, lpSubKey, phkResult, path);
+        refused != ERROR_SUCCESS) {
+        return refused;
+    }
     HiveSession session(false);
     if (!session.Hive().KeyExists(path)) {
         return ERROR_FILE_NOT_FOUND;
@@ -239,15 +250,11 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR 
     if (phkResult == nullptr || lpSubKey == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const std::optional<std::u16string> parent = Handles().PathOf(hKey);
-    *phkResult = nullptr;
-    if (!parent) {
-        return ERROR_INVALID_HANDLE;
-    }
-    if (const LSTATUS refused = CheckSubPath(lpSubKey); refused != ERROR_SUCCESS) {
+    std::u16string path;
+    if (const LSTATUS refused = ResolveSubKey(hKey, lpSubKey, phkResult, path);
+        refused != ERROR_SUCCESS) {
         return refused;
     }
-    const std::u16string path = Join(*parent, SubPath(lpSubKey));
     HiveSession session(true);
     DWORD disposition = REG_OPENED_EXISTING_KEY;
     if (!session.Hive().KeyExists(path)) {
