@@ -19,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -220,7 +221,11 @@ std::optional<ChildRun> RunChildProcess(const char* mode, std::string& error) {
     std::string key;
     long long value = 0;
     while (lines >> key >> value) {
-        (key == "shown_ns" ? shownNs : peakKib) = value;
+        if (key == "shown_ns") {
+            shownNs = value;
+        } else if (key == "peak_kib") {
+            peakKib = value;
+        }
     }
     if (shownNs < 0 || peakKib < 0) {
         error = std::string(mode) + " run never reported its first show and peak";
