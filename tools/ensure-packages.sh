@@ -28,7 +28,7 @@ ensure_packages() {
         fi
     fi
     "${sudo[@]}" apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
             "${missing[@]}" >/dev/null || {
         echo "error: could not install: ${missing[*]}" >&2
         return 1
