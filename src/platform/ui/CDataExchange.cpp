@@ -81,11 +81,18 @@ CString IntegerRangeMessage(int minVal, int maxVal) {
     return text;
 }
 
+namespace {
+
+// The edit control a text exchange works on; none once an earlier exchange has failed, so
+// that the first refusal keeps the focus.
+CWnd* EditControlToExchange(CDataExchange* pDX, int nIDC) {
+    return pDX->Failed() ? nullptr : pDX->PrepareEditCtrl(nIDC);
+}
+
+} // namespace
+
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
-    if (pDX->Failed()) {
-        return;
-    }
-    CWnd* control = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = EditControlToExchange(pDX, nIDC);
     if (control == nullptr) {
         return;
     }
@@ -105,10 +112,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-    if (pDX->Failed()) {
-        return;
-    }
-    CWnd* control = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = EditControlToExchange(pDX, nIDC);
     if (control == nullptr) {
         return;
     }
