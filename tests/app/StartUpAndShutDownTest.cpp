@@ -1,10 +1,13 @@
 #include "support/AppTest.h"
 
 #include "persistence/ClubDataFile.h"
+#include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
@@ -43,7 +46,7 @@ protected:
     }
     static int StoredClubCount() {
         CClubList clubs;
-        return SerializeClubs(clubs, 1) ? clubs.GetCount() : -1;
+        return SerializeClubs(clubs, CArchive::load) ? clubs.GetCount() : -1;
     }
 };
 
@@ -82,12 +85,12 @@ TEST_F(StartUpAndShutDown, ASecondRunLoadsTheTableAndTheDistanceOfTheFirst) {
     // The second run finds the file: removing one club from it shows that it is read back.
     {
         CClubList clubs;
-        ASSERT_TRUE(SerializeClubs(clubs, 1));
+        ASSERT_TRUE(SerializeClubs(clubs, CArchive::load));
         clubs.DeleteAll();
         BuildDefaultClubs(clubs);
         std::unique_ptr<CGolfClub> removed = clubs.RemoveClub(14);
         ASSERT_NE(removed, nullptr);
-        ASSERT_TRUE(SerializeClubs(clubs, 0));
+        ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
         clubs.DeleteAll();
     }
     int clubsDuringRun = 0;
@@ -166,6 +169,87 @@ TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsF
     EXPECT_NE(texts[0].ToUtf8().find("Clubs.dat"), std::string::npos) << texts[0].ToUtf8();
     EXPECT_NE(texts[0].ToUtf8().find(GetDataFilePath().ToUtf8()), std::string::npos);
     EXPECT_TRUE(theApp.m_clubs.IsEmpty()) << "the records are deleted all the same";
+}
+
+TEST_F(StartUpAndShutDown, ATableThatIsDamagedOrCannotBeReadIsToldOnceBeforeTheWindow) {
+    const QString table = AppDir() + QStringLiteral("Clubs.dat");
+    const QString copy = table + QStringLiteral(".damaged");
+    const QString preferred = DataDir() + QStringLiteral("/Holverra/Caddora/Clubs.dat");
+    struct Case {
+        const char* what;
+        QByteArray bytes; // empty: a folder of that name
+        int clubs;        // during the run
+        std::vector<std::string> told;
+        bool replaced; // by the table at the end of the run
+    };
+    const QByteArray oneClubOfThree = QByteArray::fromHex("00000000"
+                                                          "03000000" // leading word, count 3
+                                                          "00000000"
+                                                          "07000000"
+                                                          "fffeff00"
+                                                          "8c000000"
+                                                          "78000000" // one club: id 7, 140/120 yd
+                                                          "fffeff03"
+                                                          "37002000"
+                                                          "4900"
+                                                          "00000000"
+                                                          "0000000000000000"
+                                                          "00000000"
+                                                          "0000000000000000"
+                                                          "00000000"); // the next club cut short
+    const Case cases[] = {
+        {"damaged after one club",
+         oneClubOfThree,
+         1,
+         {table.toStdString(), "1 club could be read", copy.toStdString()},
+         true},
+        {"damaged before any club",
+         QByteArray::fromHex("0000000001"),
+         14,
+         {table.toStdString(), "no club could be read", "its own club set", copy.toStdString()},
+         true},
+        {"a folder",
+         {},
+         14,
+         {table.toStdString(), "not a regular file", "leaves that file as it is"},
+         false},
+    };
+    for (const Case& c : cases) {
+        QDir(AppDir()).removeRecursively();
+        QDir().mkpath(AppDir());
+        QFile::remove(preferred);
+        if (c.bytes.isEmpty()) {
+            QDir().mkpath(table);
+        } else {
+            QFile file(table);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.bytes);
+        }
+        MessageBoxSeam::SetNextAnswer(IDOK);
+        std::vector<CString> toldBeforeTheWindow;
+        int clubs = 0;
+        Run([&](CAdvisorDlg& dlg) {
+            toldBeforeTheWindow = MessageBoxSeam::TakeShownTexts();
+            clubs = theApp.m_clubs.GetCount();
+            Tap(dlg, IDC_CLOSE);
+        });
+        ASSERT_EQ(toldBeforeTheWindow.size(), 1U) << c.what;
+        const std::string text = toldBeforeTheWindow[0].ToUtf8();
+        for (const std::string& part : c.told) {
+            EXPECT_NE(text.find(part), std::string::npos) << c.what << ": " << text;
+        }
+        EXPECT_EQ(clubs, c.clubs) << c.what;
+        EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty()) << c.what << ": told once";
+        if (c.replaced) {
+            EXPECT_EQ(StoredClubCount(), c.clubs) << c.what;
+            QFile kept(copy);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << c.what;
+            EXPECT_EQ(kept.readAll(), c.bytes) << c.what;
+        } else {
+            EXPECT_TRUE(QFileInfo(table).isDir()) << c.what;
+            EXPECT_TRUE(QFile::exists(preferred)) << c.what << ": saved to the data directory";
+        }
+    }
 }
 
 TEST(ApplicationObject, StartsWithPlayerTypeOneAndNothingElse) {
