@@ -181,8 +181,7 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
         // The file ends right after the clubs its count names. Bytes beyond them (a count
         // lower than the clubs the file holds, or none while clubs follow) would be dropped
         // by the next save without a word.
-        BYTE beyond = 0;
-        const bool whole = ar.Read(&beyond, 1) == 0;
+        const bool whole = ar.GetRemainingBytes() == 0;
         ar.Close();
         return whole;
     } catch (const CException&) {

@@ -165,9 +165,8 @@ std::string NativePath(const CString& path) {
 }
 
 FileHandle OsOpenFile(const CString& path, unsigned nOpenFlags, int* error) {
-    // Not blocking: a pipe without a writer would hold the open for ever. Only a regular file
-    // is taken; a look before the open spares devices the open itself, and the look at what
-    // was really opened decides.
+    // Not blocking: a pipe without a writer would hold the open for ever. Only what turns
+    // out to be a regular file is kept, and for such a file the flag changes nothing.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     switch (nOpenFlags & 3U) {
     case CFile::modeWrite:
@@ -187,25 +186,20 @@ FileHandle OsOpenFile(const CString& path, unsigned nOpenFlags, int* error) {
         }
     }
     const std::string native = NativePath(path);
-    struct stat st {};
-    if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
-        return kNoFileHandle;
-    }
     int fd = -1;
     do {
-        fd = ::open(native.c_str(), flags, 0600);
+        fd = ::open(native.c_str(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         *error = errno;
         return kNoFileHandle;
     }
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         ::close(fd);
         return kNoFileHandle;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
