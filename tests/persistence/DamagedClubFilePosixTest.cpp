@@ -18,7 +18,7 @@ unsigned ModeOf(const std::filesystem::path& path) {
 
 } // namespace
 
-TEST_F(DamagedClubFilePosix, TheCopyKeepsThePermissionBitsOfTheDamagedFile) {
+TEST_F(DamagedClubFilePosix, TheCopyAndTheSavedTableKeepTheFilesPermissionBitsAndLink) {
     const std::vector<unsigned char> damaged =
         ClubFileBytes().Word(0).Word(2).Club(0, 1, u"one").Word(0).Get();
     const auto secret = m_env.Root().Path() / "secret.dat";
@@ -44,6 +44,12 @@ TEST_F(DamagedClubFilePosix, TheCopyKeepsThePermissionBitsOfTheDamagedFile) {
         EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged"), damaged) << c.what;
         EXPECT_EQ(ModeOf(AppDir() / "Clubs.dat.damaged"), c.mode) << c.what;
         EXPECT_FALSE(std::filesystem::is_symlink(AppDir() / "Clubs.dat.damaged")) << c.what;
+        // The save replaces the file the link leads to, and keeps the link and the bits.
+        ASSERT_TRUE(SerializeClubs(clubs, CArchive::store)) << c.what;
+        EXPECT_EQ(std::filesystem::is_symlink(AppDataFile()), c.link) << c.what;
+        EXPECT_EQ(ReadBytes(holder), ClubFileBytes().Word(0).Word(1).Club(0, 1, u"one").Get())
+            << c.what;
+        EXPECT_EQ(ModeOf(holder), c.mode) << c.what;
     }
 }
 
