@@ -5,6 +5,9 @@
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
 
+#include "persistence/ClubFileBytes.h"
+#include "support/TemporaryDirectory.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -172,58 +175,32 @@ TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsF
 }
 
 TEST_F(StartUpAndShutDown, ATableThatIsDamagedOrCannotBeReadIsToldOnceBeforeTheWindow) {
-    const QString table = AppDir() + QStringLiteral("Clubs.dat");
-    const QString copy = table + QStringLiteral(".damaged");
-    const QString preferred = DataDir() + QStringLiteral("/Holverra/Caddora/Clubs.dat");
+    const std::string table = (AppDir() + QStringLiteral("Clubs.dat")).toStdString();
+    const std::string copy = table + ".damaged";
     struct Case {
         const char* what;
-        QByteArray bytes; // empty: a folder of that name
-        int clubs;        // during the run
+        std::vector<unsigned char> bytes; // none: a folder of that name
+        int clubs;                        // during the run
         std::vector<std::string> told;
-        bool replaced; // by the table at the end of the run
     };
-    const QByteArray oneClubOfThree = QByteArray::fromHex("00000000"
-                                                          "03000000" // leading word, count 3
-                                                          "00000000"
-                                                          "07000000"
-                                                          "fffeff00"
-                                                          "8c000000"
-                                                          "78000000" // one club: id 7, 140/120 yd
-                                                          "fffeff03"
-                                                          "37002000"
-                                                          "4900"
-                                                          "00000000"
-                                                          "0000000000000000"
-                                                          "00000000"
-                                                          "0000000000000000"
-                                                          "00000000"); // the next club cut short
     const Case cases[] = {
         {"damaged after one club",
-         oneClubOfThree,
+         ClubFileBytes().Word(0).Word(3).Club(0, 7, u"7 I").Word(0).Get(),
          1,
-         {table.toStdString(), "1 club could be read", copy.toStdString()},
-         true},
+         {table, "1 club could be read", copy}},
         {"damaged before any club",
-         QByteArray::fromHex("0000000001"),
+         {0, 0, 0, 0, 1},
          14,
-         {table.toStdString(), "no club could be read", "its own club set", copy.toStdString()},
-         true},
-        {"a folder",
-         {},
-         14,
-         {table.toStdString(), "not a regular file", "leaves that file as it is"},
-         false},
+         {table, "no club could be read", "its own club set", copy}},
+        {"a folder", {}, 14, {table, "not a regular file", "leaves that file as it is"}},
     };
     for (const Case& c : cases) {
         QDir(AppDir()).removeRecursively();
         QDir().mkpath(AppDir());
-        QFile::remove(preferred);
-        if (c.bytes.isEmpty()) {
-            QDir().mkpath(table);
+        if (c.bytes.empty()) {
+            QDir().mkpath(QString::fromStdString(table));
         } else {
-            QFile file(table);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(c.bytes);
+            WriteBytes(table, c.bytes);
         }
         MessageBoxSeam::SetNextAnswer(IDOK);
         std::vector<CString> toldBeforeTheWindow;
@@ -234,20 +211,17 @@ TEST_F(StartUpAndShutDown, ATableThatIsDamagedOrCannotBeReadIsToldOnceBeforeTheW
             Tap(dlg, IDC_CLOSE);
         });
         ASSERT_EQ(toldBeforeTheWindow.size(), 1U) << c.what;
-        const std::string text = toldBeforeTheWindow[0].ToUtf8();
         for (const std::string& part : c.told) {
-            EXPECT_NE(text.find(part), std::string::npos) << c.what << ": " << text;
+            EXPECT_NE(toldBeforeTheWindow[0].ToUtf8().find(part), std::string::npos)
+                << c.what << ": " << toldBeforeTheWindow[0].ToUtf8();
         }
         EXPECT_EQ(clubs, c.clubs) << c.what;
         EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty()) << c.what << ": told once";
-        if (c.replaced) {
-            EXPECT_EQ(StoredClubCount(), c.clubs) << c.what;
-            QFile kept(copy);
-            ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << c.what;
-            EXPECT_EQ(kept.readAll(), c.bytes) << c.what;
+        EXPECT_EQ(StoredClubCount(), c.clubs) << c.what << ": the table of the run was saved";
+        if (c.bytes.empty()) {
+            EXPECT_TRUE(QFileInfo(QString::fromStdString(table)).isDir()) << "left as it is";
         } else {
-            EXPECT_TRUE(QFileInfo(table).isDir()) << c.what;
-            EXPECT_TRUE(QFile::exists(preferred)) << c.what << ": saved to the data directory";
+            EXPECT_EQ(ReadBytes(copy), c.bytes) << c.what;
         }
     }
 }

@@ -71,25 +71,6 @@ TEST_F(DataFilePlaces, ATableBesideTheProgramIsStillReadAndWrittenThere) {
     EXPECT_FALSE(std::filesystem::exists(PreferredDataFile()));
 }
 
-TEST_F(DataFilePlaces, AFileThatCannotBeReadIsNeverReplaced) {
-    // A folder of the table's name beside the program: there, but no file to read.
-    std::filesystem::create_directories(AppDataFile() / "inside");
-    CClubDataFile file;
-    CClubList clubs;
-    EXPECT_FALSE(file.Serialize(clubs, CArchive::load)) << "start-up builds the default set";
-    EXPECT_EQ(file.GetReport().m_outcome, ClubFileReport::unreadable);
-    EXPECT_EQ(file.GetReport().m_cause, CFileException::invalidFile);
-    EXPECT_EQ(file.GetReport().m_strPath, PathText(AppDataFile()));
-
-    BuildDefaultClubs(clubs);
-    ASSERT_TRUE(file.Serialize(clubs, CArchive::store));
-    EXPECT_EQ(file.GetReport().m_strPath, PathText(PreferredDataFile()));
-    EXPECT_TRUE(std::filesystem::is_directory(AppDataFile() / "inside"));
-    EXPECT_FALSE(std::filesystem::exists(AppDir() / "Clubs.dat.damaged"));
-    // From then on the table is found in the preferred directory.
-    EXPECT_EQ(LoadedHeadId(), 1);
-}
-
 TEST_F(DataFilePlaces, AFileInThePreferredDirectoryWinsForLoadAndSave) {
     WriteBytes(AppDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 1, u"here").Get());
     const auto appBytes = ReadBytes(AppDataFile());
