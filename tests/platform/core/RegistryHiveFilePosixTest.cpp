@@ -202,15 +202,27 @@ TEST_F(RegistryHiveFile, AChangeTheFileCouldNotGiveBackIsRefusedAndTheOthersStay
                              static_cast<DWORD>((longText.size() + 1) * 2)),
               ERROR_SUCCESS);
     EXPECT_NE(SetDWord(key, u"Two\nLines", 1), ERROR_SUCCESS);
-    // Values of the largest size read, but together more than one file holds.
-    const std::vector<BYTE> blob(CRegistryHive::kMaxValueBytes, 0x5A);
-    int stored = 0;
-    for (const char16_t* name : {u"A", u"B", u"C", u"D", u"E", u"F"}) {
-        stored += RegSetValueExW(key, name, 0, REG_BINARY, blob.data(),
-                                 static_cast<DWORD>(blob.size())) == ERROR_SUCCESS;
-    }
-    EXPECT_EQ(stored, 4);
     EXPECT_EQ(GetDWord(key, u"Gender"), 2U);
+    // Four values of the largest size a value may have fill 12 MiB of the file; a fifth,
+    // written as the writer writes them, would take it past what the reader reads.
+    std::string full = kSettings.substr(0, kSettings.size() - 2);
+    for (const char* name : {"A", "B", "C", "D"}) {
+        full += "\"" + std::string(name) + "\"=hex:";
+        for (std::size_t i = 1; i < CRegistryHive::kMaxValueBytes; ++i) {
+            full += "5a,";
+        }
+        full += "5a\r\n";
+    }
+    const std::vector<BYTE> blob(CRegistryHive::kMaxValueBytes, 0x5A);
+    EXPECT_EQ(
+        RegSetValueExW(key, u"A", 0, REG_BINARY, blob.data(), static_cast<DWORD>(blob.size())),
+        ERROR_SUCCESS)
+        << "one alone is taken";
+    WriteHive(full);
+    EXPECT_NE(
+        RegSetValueExW(key, u"E", 0, REG_BINARY, blob.data(), static_cast<DWORD>(blob.size())),
+        ERROR_SUCCESS);
+    EXPECT_EQ(std::filesystem::file_size(Hive()), full.size()) << "the file as it was";
     EXPECT_FALSE(std::filesystem::exists(Hive().string() + ".damaged"));
     RegCloseKey(key);
 }
