@@ -15,7 +15,7 @@ BEGIN_MESSAGE_MAP(CAdvisorApp, CWinApp)
 END_MESSAGE_MAP()
 
 CAdvisorApp::CAdvisorApp() : m_regSettings(HKEY_CURRENT_USER) {
-    m_nPlayerType = 1;
+    m_nPlayerType = CGolfClub::kAdultMale;
 }
 
 CAdvisorApp::~CAdvisorApp() = default;
@@ -32,7 +32,7 @@ BOOL CAdvisorApp::InitInstance() {
         m_nPlayerType = static_cast<PlayerType>(dwValue);
     }
     if (m_regSettings.GetDWordValue(kLastDistanceValue, dwValue)) {
-        dlg.m_nDistance = static_cast<int>(dwValue);
+        dlg.m_nDistance = CAdvisorDlg::NearestAcceptedDistance(static_cast<int>(dwValue));
     }
     m_pMainWnd = &dlg;
 
