@@ -44,9 +44,21 @@ BOOL CAdvisorApp::InitInstance() {
 
     dlg.DoModal();
 
-    m_regSettings.SetDWordValue(kLastDistanceValue, static_cast<DWORD>(dlg.m_nDistance));
-    m_pMainWnd = nullptr;
+    StoreLastDistance();
     return FALSE;
+}
+
+void CAdvisorApp::StoreLastDistance() {
+    const auto* dlg = dynamic_cast<const CAdvisorDlg*>(m_pMainWnd);
+    if (dlg == nullptr) {
+        return;
+    }
+    m_regSettings.SetDWordValue(kLastDistanceValue, static_cast<DWORD>(dlg->m_nDistance));
+    m_pMainWnd = nullptr;
+}
+
+void CAdvisorApp::FinishInstanceAtExit() {
+    StoreLastDistance();
 }
 
 int CAdvisorApp::ExitInstance() {
