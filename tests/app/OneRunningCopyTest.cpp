@@ -64,6 +64,10 @@ TEST_F(OneRunningCopy, CopiesWithSettingsInDifferentPlacesRunSideBySide) {
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
         env.insert(QString::fromLatin1(variable), otherUser.path());
     }
+    // A table of its own in its data directory, where it then saves.
+    ASSERT_TRUE(QDir(otherUser.path()).mkpath(QStringLiteral("Holverra/Caddora")));
+    ASSERT_TRUE(QFile::copy(ToQString(GetDataFilePath()),
+                            otherUser.path() + QStringLiteral("/Holverra/Caddora/Clubs.dat")));
     RunningProgram other(env);
     EXPECT_TRUE(other.WaitUntilAnswering(
         SingleInstance::ServerName(otherUser.path() + QStringLiteral("/Holverra/registry.reg"))))
