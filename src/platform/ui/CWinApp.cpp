@@ -90,19 +90,25 @@ public:
         }
         m_stage = Stage::ShuttingDown;
         m_app->ExitInstance();
+        if (m_instance != nullptr) {
+            m_instance->Release(); // no socket left behind for the next start to clear
+        }
     }
 
-    void Enter(CWinApp& app, Stage stage) {
+    void Enter(CWinApp& app, SingleInstance& instance, Stage stage) {
         m_app = &app;
+        m_instance = &instance;
         m_stage = stage;
     }
     void Leave() {
         m_app = nullptr;
+        m_instance = nullptr;
         m_stage = Stage::None;
     }
 
 private:
     CWinApp* m_app = nullptr;
+    SingleInstance* m_instance = nullptr;
     Stage m_stage = Stage::None;
 };
 
@@ -111,15 +117,15 @@ RunInProgress& CurrentRun() {
     return run;
 }
 
-int RunInstance(CWinApp& app) {
+int RunInstance(CWinApp& app, SingleInstance& instance) {
     RunInProgress& run = CurrentRun();
-    run.Enter(app, RunInProgress::Stage::Starting);
+    run.Enter(app, instance, RunInProgress::Stage::Starting);
     const BOOL runLoop = app.InitInstance();
-    run.Enter(app, RunInProgress::Stage::Started);
+    run.Enter(app, instance, RunInProgress::Stage::Started);
     if (runLoop) {
         QApplication::exec();
     }
-    run.Enter(app, RunInProgress::Stage::ShuttingDown);
+    run.Enter(app, instance, RunInProgress::Stage::ShuttingDown);
     const int exitCode = app.ExitInstance();
     run.Leave();
     return exitCode;
@@ -226,5 +232,5 @@ int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     // The desktop session ends (a logout): the session manager asks for the data first.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                      [&app](QSessionManager&) { app.EndSession(); });
-    return RunInstance(app);
+    return RunInstance(app, instance);
 }

@@ -22,6 +22,9 @@ public:
     // later start asks. FALSE when a copy already runs for the same settings; it has then
     // been asked to come to the front.
     bool Claim(std::function<void()> bringToFront);
+    // Stops listening and takes the socket away; the end of a run that cannot destroy this
+    // object (the process exits from inside the toolkit) calls it.
+    void Release() { m_server.close(); }
     // What the copy that was already running answered, once Claim has said FALSE.
     Answer RunningCopy() const { return m_running; }
 
