@@ -15,11 +15,17 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // The process exits with the main dialog still open (the display is gone): its
+    // distance is stored as it would be once the dialog closed.
+    void FinishInstanceAtExit() override;
     // Loads (nMode 1) or saves (nMode 0) the club list through the data file.
     BOOL SerializeClubs(UINT nMode);
     // The light brush, the dark brush and then the bold font, each unless it exists already
     // (the object outlives a run, and a brush object holds one brush).
     void CreateDrawingObjects();
+    // Stores the main dialog's distance, the last one it accepted, as "LastDistance"; once
+    // per run, however the run ends.
+    void StoreLastDistance();
 
     CFont m_fntBold;
     CBrush m_brLight;

@@ -82,14 +82,18 @@ TEST_P(Steps, MoveTheDistanceAndRefreshTheClub) {
     EXPECT_EQ(Field()->selectedText(), QString::number(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, Steps,
-                         ::testing::Values(StepCase{"Minus10From55ClampsAt50", 55, IDC_MINUS10, 50},
-                                           StepCase{"Minus20From50StaysAt50", 50, IDC_MINUS20, 50},
-                                           StepCase{"Minus20From60ClampsAt50", 60, IDC_MINUS20, 50},
-                                           StepCase{"Minus10", 150, IDC_MINUS10, 140},
-                                           StepCase{"Plus10", 100, IDC_PLUS10, 110},
-                                           StepCase{"Plus20", 180, IDC_PLUS20, 200}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, Steps,
+    ::testing::Values(StepCase{"Minus10From55ClampsAt50", 55, IDC_MINUS10, 50},
+                      StepCase{"Minus20From50StaysAt50", 50, IDC_MINUS20, 50},
+                      StepCase{"Minus20From60ClampsAt50", 60, IDC_MINUS20, 50},
+                      StepCase{"Minus10", 150, IDC_MINUS10, 140},
+                      StepCase{"Plus10", 100, IDC_PLUS10, 110},
+                      StepCase{"Plus20", 180, IDC_PLUS20, 200},
+                      StepCase{"Plus20From990ClampsAt1000", 990, IDC_PLUS20, 1000},
+                      StepCase{"Plus10From995ClampsAt1000", 995, IDC_PLUS10, 1000},
+                      StepCase{"Plus20At1000StaysAt1000", 1000, IDC_PLUS20, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
     Open();
@@ -99,26 +103,25 @@ TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
     EXPECT_EQ(Result()->text(), ClubFor(210));
 }
 
-TEST_F(MainDialog, StepPastTheTopStoresTheNumberReportsTheRangeAndKeepsTheClub) {
-    dlg->m_nDistance = 990;
+TEST_F(MainDialog, ARefusedNumberIsShownButNeverTaken) {
+    dlg->m_nDistance = 130;
     Open();
     const QString before = Result()->text();
     ASSERT_FALSE(before.isEmpty());
-    MessageBoxSeam::SetNextAnswer(IDOK);
-
-    Tap(IDC_PLUS20);
-
-    EXPECT_EQ(Field()->text(), QStringLiteral("1010"));
-    const auto texts = MessageBoxSeam::TakeShownTexts();
-    ASSERT_EQ(texts.size(), 1U);
-    EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
-    EXPECT_EQ(Result()->text(), before);
-    EXPECT_EQ(dlg->m_nDistance, 1010);
-
+    for (int picture : {IDC_RECOMMEND, IDC_PLUS10}) {
+        Type(QStringLiteral("1500"));
+        MessageBoxSeam::SetNextAnswer(IDOK);
+        Tap(picture);
+        const auto texts = MessageBoxSeam::TakeShownTexts();
+        ASSERT_EQ(texts.size(), 1U) << picture;
+        EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
+        EXPECT_EQ(Field()->text(), QStringLiteral("1500")) << "left for the player to correct";
+        EXPECT_EQ(Result()->text(), before);
+        EXPECT_EQ(dlg->m_nDistance, 130) << "the last distance accepted stays";
+    }
     Tap(IDC_CLOSE);
     EXPECT_TRUE(dlg->IsEnded());
-    EXPECT_EQ(dlg->GetModalResult(), IDOK);
-    EXPECT_EQ(dlg->m_nDistance, 1010) << "what start-up stores";
+    EXPECT_EQ(dlg->m_nDistance, 130) << "what start-up stores";
 }
 
 TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
@@ -229,7 +232,7 @@ TEST_P(Ending, EnterAndTheCloseBoxExchangeEscapeDoesNot) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, Ending,
     ::testing::Values(EndCase{"EnterReadsTheField", 0, "150", IDOK, 150, 0},
-                      EndCase{"EnterRefusesOutOfRange", 0, "2000", 0, 2000, 1},
+                      EndCase{"EnterRefusesOutOfRange", 0, "2000", 0, 100, 1},
                       EndCase{"EscapeCancelsWithoutReading", 1, "150", IDCANCEL, 100, 0},
                       EndCase{"CloseBoxReadsTheField", 2, "250", IDOK, 250, 0},
                       EndCase{"CloseBoxRefusesAnEmptyField", 2, "", 0, 100, 1}),

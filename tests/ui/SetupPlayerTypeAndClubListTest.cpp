@@ -291,17 +291,19 @@ TEST_F(SetupDialog, AnEditNearTheEndOfALongListScrollsItsRowWhollyIntoView) {
     EXPECT_TRUE(List()->viewport()->rect().contains(List()->visualItemRect(row)));
 }
 
-TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderCanBeEdited) {
-    // A data file may hold its records in any order; the list keeps them as read.
+TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderOrRepeatedEditsItsOwnClub) {
+    // A data file may hold its records in any order, an id even twice; the list keeps them
+    // as read, and each row stands for the record at its place.
     theApp.m_clubs.DeleteAll();
     AddClub(9, u"Nine", 90, 80);
     AddClub(2, u"Two", 20, 10);
     AddClub(5, u"Five", 50, 40);
     AddClub(1, u"One", 11, 12);
+    AddClub(5, u"Other Five", 55, 45);
     AddClub(7, u"Seven", 70, 60);
     Open();
     const int count = dlg.m_lstClubs.GetItemCount();
-    ASSERT_EQ(count, 5);
+    ASSERT_EQ(count, 6);
     bool someRowDefeatsTheBisection = false;
     for (int row = 0; row < count; ++row) {
         const auto id = static_cast<std::int32_t>(dlg.m_lstClubs.GetItemData(row));
@@ -311,11 +313,15 @@ TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderCanBeEdited) {
             Retype(edit, IDC_BEST_DISTANCE, QString::number(1000 + row));
             Press(edit, IDOK);
         });
-        EXPECT_EQ(theApp.m_clubs.FindClubByWalking(id)->m_nMaleDistance, 1000 + row);
+        const CGolfClub* club = theApp.m_clubs.GetAt(theApp.m_clubs.FindIndex(row));
+        EXPECT_EQ(club->m_nClubId, id);
+        EXPECT_EQ(club->m_nMaleDistance, 1000 + row) << "row " << row;
         EXPECT_EQ(List()->topLevelItem(row)->text(1), QString::number(1000 + row));
     }
     EXPECT_TRUE(someRowDefeatsTheBisection) << "the case needs a row the bisection misses";
-    EXPECT_EQ(Column(0), (QStringList{"Nine", "Two", "Five", "One", "Seven"}));
+    EXPECT_EQ(Distances(1), (QStringList{"1000", "1001", "1002", "1003", "1004", "1005"}))
+        << "every record edited once, the second five too";
+    EXPECT_EQ(Column(0), (QStringList{"Nine", "Two", "Five", "One", "Other Five", "Seven"}));
 }
 
 TEST_F(SetupDialog, ADoubleClickOpensNothingAndEnterPressesClose) {
