@@ -1,5 +1,5 @@
-// What the player sees at any device pixel ratio. The suite runs at the ratio of the screen:
-// 1 in the normal run; ctest runs it again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
+// What the player sees, at the device pixel ratio of the screen: 1 in the normal run; ctest
+// runs the suite again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
 #include "support/AppTest.h"
 
 #include "platform/ui/DialogControls.h"
@@ -15,53 +15,16 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
-#include <cmath>
-
 namespace {
 
 constexpr QColor kLight(172, 211, 115);
 constexpr QColor kDark(89, 133, 39);
 
-// A device pixel of a grabbed image at the middle of a logical pixel.
+// The device pixel of a grabbed image at the middle of a logical pixel.
 QColor At(const QImage& image, double x, double y) {
     const double ratio = image.devicePixelRatio();
     return image.pixelColor(static_cast<int>((x + 0.5) * ratio),
                             static_cast<int>((y + 0.5) * ratio));
-}
-
-bool Near(const QColor& a, const QColor& b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance &&
-           std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
-double Luminance(const QColor& c) {
-    const auto linear = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-// Mean difference per channel between two images of one size, leaving out a border.
-double Difference(const QImage& a, const QImage& b, int border) {
-    double sum = 0;
-    int count = 0;
-    for (int y = border; y < a.height() - border; ++y) {
-        for (int x = border; x < a.width() - border; ++x) {
-            const QColor p = a.pixelColor(x, y);
-            const QColor q = b.pixelColor(x, y);
-            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                   std::abs(p.blue() - q.blue());
-            count += 3;
-        }
-    }
-    return count > 0 ? sum / count : 0;
-}
-
-QImage Bitmap(UINT id, int scale) {
-    const QString path = scale == 1 ? QStringLiteral(":/images/bitmap%1.bmp").arg(id)
-                                    : QStringLiteral(":/images/bitmap%1@2x.bmp").arg(id);
-    return QImageReader(path).read().convertToFormat(QImage::Format_RGB32);
 }
 
 class AnyScale : public AppTest, public ::testing::WithParamInterface<UINT> {
@@ -71,9 +34,6 @@ protected:
         PrepareDrawingObjectsAndClubs();
     }
     void TearDown() override {
-        if (dlg) {
-            dlg->DestroyWindow();
-        }
         dlg.reset();
         AppTest::TearDown();
     }
@@ -89,10 +49,10 @@ protected:
         EXPECT_TRUE(Activate(dlg->GetSafeHwnd()));
         return *dlg;
     }
-    // The controls in template order; the template's order is their Z order, first on top.
-    static std::vector<QWidget*> Controls(CDialog& dialog) {
+    // The controls in template order, which is their Z order, first on top.
+    std::vector<QWidget*> Controls() {
         std::vector<QWidget*> controls;
-        for (QObject* child : dialog.GetSafeHwnd()->children()) {
+        for (QObject* child : dlg->GetSafeHwnd()->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
             if (widget != nullptr && widget->property(kControlIdProperty).isValid()) {
                 controls.insert(controls.begin(), widget);
@@ -100,161 +60,117 @@ protected:
         }
         return controls;
     }
-    // An item's rectangle in dialog units; an up-down control sits on its buddy's.
-    static QRect Units(const DialogTemplate& t, std::size_t i) {
-        const DialogItemTemplate& item =
-            t.items[i].windowClass == ControlClass::UpDown && i > 0 ? t.items[i - 1] : t.items[i];
-        return QRect(item.x, item.y, item.cx, item.cy);
-    }
     QWidget* Control(int id) { return dlg->GetDlgItem(id)->m_hWnd; }
 
     std::unique_ptr<CDialog> dlg;
 };
 
+// Two controls meet only where the template lays one over the other (an up-down control
+// lies on its buddy field).
 TEST_P(AnyScale, NoControlOverlapsAnotherUnlessTheTemplatePutsThemSo) {
-    CDialog& dialog = Open(GetParam());
+    Open(GetParam());
     const DialogTemplate& t = *FindDialogTemplate(GetParam());
-    const std::vector<QWidget*> controls = Controls(dialog);
+    const auto units = [&](std::size_t i) {
+        const bool onBuddy = t.items[i].windowClass == ControlClass::UpDown;
+        const DialogItemTemplate& item = t.items[onBuddy ? i - 1 : i];
+        return QRect(item.x, item.y, item.cx, item.cy);
+    };
+    const std::vector<QWidget*> controls = Controls();
     ASSERT_EQ(controls.size(), t.items.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        EXPECT_TRUE(dialog.GetSafeHwnd()->rect().contains(controls[i]->geometry())) << i;
+        EXPECT_TRUE(dlg->GetSafeHwnd()->rect().contains(controls[i]->geometry())) << i;
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
             if (controls[i]->geometry().intersects(controls[j]->geometry())) {
-                EXPECT_TRUE(Units(t, i).intersects(Units(t, j)))
-                    << "controls " << i << " and " << j;
+                EXPECT_TRUE(units(i).intersects(units(j))) << "controls " << i << " and " << j;
             }
         }
     }
 }
 
-// Each text of the template (and the club shown in the main dialog) is drawn whole inside
-// its control: in the font's measure, and in the pixels drawn at this ratio.
-TEST_P(AnyScale, EveryTemplateTextIsDrawnWholeInsideItsControl) {
-    CDialog& dialog = Open(GetParam());
-    const DialogTemplate& t = *FindDialogTemplate(GetParam());
-    const std::vector<QWidget*> controls = Controls(dialog);
-    ASSERT_EQ(controls.size(), t.items.size());
+// Every text of the template (and the club the main dialog shows) fits its control in the
+// font the control draws with: a radio's beside its mark, a button's inside its focus ring.
+TEST_P(AnyScale, EveryTextFitsItsControl) {
+    Open(GetParam());
     int texts = 0;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        QWidget* control = controls[i];
+    for (QWidget* control : Controls()) {
         QString text;
         QRect room = control->rect();
-        QColor ink(Qt::black);
         if (auto* label = qobject_cast<QLabel*>(control)) {
             text = label->text();
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
-            text = radio->text();
             QStyleOptionButton option;
             option.initFrom(radio);
-            option.text = text;
+            text = option.text = radio->text();
             room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             text = button->text();
             const int ring = PushButtonWidget::kFocusRingInset + PushButtonWidget::kFocusRingWidth;
-            room = control->rect().adjusted(ring, ring, -ring, -ring);
-            ink = Qt::white;
+            room.adjust(ring, ring, -ring, -ring);
         }
-        if (text.isEmpty()) {
-            continue;
+        if (!text.isEmpty()) {
+            ++texts;
+            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room.width())
+                << text.toStdString();
+            EXPECT_LE(control->fontMetrics().height(), room.height()) << text.toStdString();
         }
-        ++texts;
-        const QFontMetrics metrics = control->fontMetrics();
-        EXPECT_LE(metrics.horizontalAdvance(text), room.width()) << text.toStdString();
-        EXPECT_LE(metrics.height(), control->height()) << text.toStdString();
-
-        // The last column with ink stays clear of the room's right edge: a text cut by its
-        // control would reach it.
-        const QImage image = control->grab().toImage();
-        const double ratio = image.devicePixelRatio();
-        int lastInk = -1;
-        for (int x = static_cast<int>(room.left() * ratio); x < image.width(); ++x) {
-            for (int y = static_cast<int>(room.top() * ratio);
-                 y < static_cast<int>(room.bottom() * ratio); ++y) {
-                if (Near(image.pixelColor(x, y), ink, 40)) {
-                    lastInk = x;
-                }
-            }
-        }
-        EXPECT_GE(lastInk, 0) << text.toStdString() << " is drawn";
-        EXPECT_LT(lastInk, static_cast<int>((room.right() + 1) * ratio) - 1) << text.toStdString();
     }
     EXPECT_EQ(texts, GetParam() == IDD_CADDORA_DIALOG ? 4 : GetParam() == IDD_SETUP ? 7 : 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, AnyScale,
                          ::testing::Values(UINT{IDD_CADDORA_DIALOG}, UINT{IDD_SETUP},
-                                           UINT{IDD_EDIT_CLUB}),
-                         [](const auto& info) {
-                             return std::string(info.param == IDD_CADDORA_DIALOG ? "Main"
-                                                : info.param == IDD_SETUP        ? "Setup"
-                                                                                 : "EditClub");
-                         });
+                                           UINT{IDD_EDIT_CLUB}));
 
-class AnyScaleLook : public AnyScale {};
+using AnyScaleLook = AnyScale;
 
-// Each picture fills its slot in the picture column or row, and is drawn from the bitmap made
-// for the screen: pixel for pixel at ratios 1 and 2, and in between from the finer one.
+// Each picture fills its slot of 26 units (42.25 pixels) and is drawn from the bitmap made
+// for the screen: the handheld's at ratio 1, else the one of twice the resolution, scaled.
 TEST_F(AnyScaleLook, PicturesFillTheirSlotsAndAreDrawnFromTheBitmapForTheScreen) {
     CDialog& dialog = Open(IDD_CADDORA_DIALOG);
-    const DialogTemplate& t = *FindDialogTemplate(IDD_CADDORA_DIALOG);
-    for (const DialogItemTemplate& item : t.items) {
-        if ((item.style & SS_NOTIFY) == 0 || item.imageId == 0) {
+    for (const DialogItemTemplate& item : FindDialogTemplate(IDD_CADDORA_DIALOG)->items) {
+        if (!(item.style & SS_NOTIFY)) {
             continue;
         }
         RECT slot{item.x, item.y, item.x + item.cx, item.y + item.cy};
         dialog.MapDialogRect(&slot);
-        QWidget* picture = Control(item.id);
-        // The slots are 26 units, 42.25 pixels: 42 or 43 for a 42-pixel picture.
-        EXPECT_EQ(picture->y(), slot.top) << item.id;
-        EXPECT_LE(slot.bottom - picture->geometry().bottom() - 1, 1)
-            << item.id << " fills its slot";
-        EXPECT_EQ(picture->x(), slot.left) << item.id;
-        EXPECT_LE(slot.right - picture->geometry().right() - 1, 1) << item.id;
+        const QRect picture = Control(item.id)->geometry();
+        EXPECT_EQ(picture.topLeft(), QPoint(slot.left, slot.top)) << item.id;
+        EXPECT_LE(slot.bottom - picture.bottom() - 1, 1) << item.id;
+        EXPECT_LE(slot.right - picture.right() - 1, 1) << item.id;
 
-        const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const double ratio = drawn.devicePixelRatio();
-        const QImage normal = Bitmap(item.imageId, 1);
-        const QImage fine = Bitmap(item.imageId, 2);
-        ASSERT_EQ(fine.size(), normal.size() * 2) << item.id;
-        if (ratio == 1.0 || ratio == 2.0) {
-            EXPECT_EQ(drawn, ratio == 1.0 ? normal : fine) << item.id;
-        } else {
-            const double fromFine = Difference(
-                drawn, fine.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-                2);
-            const double fromNormal = Difference(
-                drawn, normal.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-                2);
-            EXPECT_LT(fromFine, 1.0) << item.id << " at " << ratio;
-            EXPECT_LT(fromFine, fromNormal / 2) << item.id << " at " << ratio;
-        }
+        const QImage drawn =
+            Control(item.id)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString name = QStringLiteral(":/images/bitmap%1").arg(item.imageId);
+        const QImage normal =
+            QImageReader(name + ".bmp").read().convertToFormat(QImage::Format_RGB32);
+        const QImage fine =
+            QImageReader(name + "@2x.bmp").read().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(drawn,
+                  drawn.devicePixelRatio() == 1.0
+                      ? normal
+                      : fine.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            << item.id;
     }
 }
 
 TEST_F(AnyScaleLook, PushButtonsAreFlatInTheDarkBrushWithWhiteTextAndAFocusRing) {
     Open(IDD_SETUP);
     QWidget* edit = Control(IDC_EDIT);
-    QWidget* close = Control(IDOK);
-    ASSERT_FALSE(edit->hasFocus());
     const double middle = edit->width() / 2.0;
     const double ring = PushButtonWidget::kFocusRingInset;
     const QImage plain = edit->grab().toImage();
-    EXPECT_EQ(At(plain, middle, 2), kDark) << "a flat face, no gradient";
+    EXPECT_EQ(At(plain, middle, 2), kDark) << "flat, no gradient";
     EXPECT_EQ(At(plain, middle, ring), kDark) << "no ring without the focus";
-    EXPECT_EQ(At(plain, 2, edit->height() / 2.0), kDark);
     bool whiteText = false;
     for (int x = 0; x < plain.width(); ++x) {
         whiteText |= plain.pixelColor(x, plain.height() / 2) == QColor(Qt::white);
     }
     EXPECT_TRUE(whiteText);
-    EXPECT_GE((Luminance(Qt::white) + 0.05) / (Luminance(kDark) + 0.05), 4.3) << "contrast";
+    QWidget* close = Control(IDOK);
     EXPECT_EQ(At(close->grab().toImage(), 0, close->height() / 2.0), QColor(Qt::black))
         << "the default button's frame";
-
     edit->setFocus();
-    const QImage focused = edit->grab().toImage();
-    EXPECT_EQ(At(focused, middle, ring), QColor(Qt::white)) << "the focus ring";
-    EXPECT_EQ(At(focused, middle, 2), kDark);
+    EXPECT_EQ(At(edit->grab().toImage(), middle, ring), QColor(Qt::white)) << "the focus ring";
 }
 
 TEST_F(AnyScaleLook, RadioButtonsStandOnTheDialogsGreen) {
@@ -264,7 +180,6 @@ TEST_F(AnyScaleLook, RadioButtonsStandOnTheDialogsGreen) {
         const QImage image = radio->grab().toImage();
         EXPECT_EQ(At(image, radio->width() - 1, 0), kLight) << id;
         EXPECT_EQ(At(image, radio->width() / 2.0, radio->height() - 1), kLight) << id;
-        EXPECT_EQ(radio->palette().color(QPalette::WindowText), QColor(Qt::black)) << id;
     }
 }
 

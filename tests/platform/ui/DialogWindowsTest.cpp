@@ -4,7 +4,6 @@
 #include "platform/ui/MessageBoxSeam.h"
 #include "res/Resource.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -73,8 +72,8 @@ TEST_F(DialogWindows, TheApplicationWindowIsANormalTopLevelWindowOfFixedSize) {
     EXPECT_FALSE(form.GetSafeHwnd()->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-// The dialog that opens a parentless one owns it and has it centred over itself, as Setup
-// over the main dialog and Edit Club over Setup; the application window is owned by nothing.
+// The dialog that opens a parentless one owns it and has it centred over itself, as the main
+// dialog does Setup and Setup does Edit Club; the application window is owned by nothing.
 TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCentredOverIt) {
     CDialog main(IDD_CADDORA_DIALOG);
     // The owners' titles, read while the windows are open; "-" for no owner.
@@ -84,25 +83,16 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
     };
     std::string mainOwner;
     std::string formOwner;
-    std::string nestedOwner;
-    QPoint mainCentre;
-    QPoint formCentre;
+    QPoint offCentre;
     WithModalDialog<CDialog>(
         [&](CDialog& opened) {
             mainOwner = ownerOf(opened);
-            mainCentre = opened.GetSafeHwnd()->frameGeometry().center();
             FormDialog form;
             WithModalDialog<FormDialog>(
                 [&](FormDialog& shown) {
                     formOwner = ownerOf(shown);
-                    formCentre = shown.GetSafeHwnd()->frameGeometry().center();
-                    FormDialog nested;
-                    WithModalDialog<FormDialog>(
-                        [&](FormDialog& inner) {
-                            nestedOwner = ownerOf(inner);
-                            inner.EndDialog(IDCANCEL);
-                        },
-                        [&] { nested.DoModal(); });
+                    offCentre = shown.GetSafeHwnd()->frameGeometry().center() -
+                                opened.GetSafeHwnd()->frameGeometry().center();
                     shown.EndDialog(IDCANCEL);
                 },
                 [&] { form.DoModal(); });
@@ -111,8 +101,7 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
         [&] { main.DoModal(); });
     EXPECT_EQ(mainOwner, "-");
     EXPECT_EQ(formOwner, "Caddora");
-    EXPECT_LE((formCentre - mainCentre).manhattanLength(), 2);
-    EXPECT_EQ(nestedOwner, "Form");
+    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(DialogWindows, ANumberFieldRefusesWhatIsNotADigitVisiblyAndAPasteWhole) {
@@ -128,12 +117,10 @@ TEST_F(DialogWindows, ANumberFieldRefusesWhatIsNotADigitVisiblyAndAPasteWhole) {
         const char* after;
         bool hinted;
     };
-    for (const Case& c :
-         {Case{"typed digits", false, "75", "575", false},
-          Case{"typed point", false, "7.", "57", true}, Case{"typed minus", false, "-", "5", true},
-          Case{"pasted digits", true, "120", "5120", false},
-          Case{"pasted with a letter", true, "12a", "5", true},
-          Case{"pasted with a space", true, "1 0", "5", true}}) {
+    for (const Case& c : {Case{"typed digits", false, "75", "575", false},
+                          Case{"typed point", false, "7.", "57", true},
+                          Case{"pasted digits", true, "120", "5120", false},
+                          Case{"pasted with a letter", true, "12a", "5", true}}) {
         field->setText(QStringLiteral("5"));
         if (c.paste) {
             QApplication::clipboard()->setText(QString::fromLatin1(c.input));
@@ -144,31 +131,8 @@ TEST_F(DialogWindows, ANumberFieldRefusesWhatIsNotADigitVisiblyAndAPasteWhole) {
         EXPECT_EQ(field->text(), QString::fromLatin1(c.after)) << c.name;
         EXPECT_EQ(Hint(field), c.hinted ? hint : QString()) << c.name;
     }
-    // The hint stays while keys are released and pressed again, and goes with the field's
-    // focus.
-    QTest::keyClick(field, Qt::Key_Period);
-    QTest::keyClick(field, Qt::Key_Shift);
-    EXPECT_EQ(Hint(field), hint);
     field->clearFocus();
-    EXPECT_EQ(Hint(field), QString());
-}
-
-TEST_F(DialogWindows, ANotifyingPictureIsAPushButtonToAssistiveTechnology) {
-    FormDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    QAccessibleInterface* picture =
-        QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kPicture)->m_hWnd);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->role(), QAccessible::Button);
-    EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("Picture"));
-    QAccessibleActionInterface* actions = picture->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(dialog.m_commands, std::vector<int>{kPicture}) << "pressed as a tap would";
-    QAccessibleInterface* caption =
-        QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kCaption)->m_hWnd);
-    EXPECT_EQ(caption->role(), QAccessible::StaticText) << "a text that does not notify";
+    EXPECT_EQ(Hint(field), QString()) << "the hint goes with the focus";
 }
 
 } // namespace

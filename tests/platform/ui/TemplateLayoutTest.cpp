@@ -32,26 +32,18 @@ protected:
     }
 };
 
-TEST_F(TemplateLayout, BaseUnitsAreTheHandheldsSixByThirteenScaledByTheLogicalDpi) {
-    struct Case {
+// Whatever face stands in: 6 x 13 at 96 dpi, the handheld's own 8 x 16 at 120 dpi.
+TEST_F(TemplateLayout, BaseUnitsAreSixByThirteenScaledByTheLogicalDpiAndSizeTheDialogs) {
+    struct Units {
         int dpi;
         int cx;
         int cy;
     };
-    // 120 dpi gives the handheld's own "large fonts" units, 8 x 16.
-    for (const Case& c : {Case{96, 6, 13}, Case{120, 8, 16}, Case{144, 9, 20}, Case{192, 12, 26}}) {
-        const DialogBaseUnits units = DialogBaseUnitsAt(c.dpi, c.dpi);
-        EXPECT_EQ(units.cx, c.cx) << c.dpi << " dpi";
-        EXPECT_EQ(units.cy, c.cy) << c.dpi << " dpi";
+    for (const Units& u :
+         {Units{96, 6, 13}, Units{120, 8, 16}, Units{144, 9, 20}, Units{192, 12, 26}}) {
+        EXPECT_EQ(DialogBaseUnitsAt(u.dpi, u.dpi).cx, u.cx) << u.dpi;
+        EXPECT_EQ(DialogBaseUnitsAt(u.dpi, u.dpi).cy, u.cy) << u.dpi;
     }
-    FormDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(dialog.GetBaseUnitX(), 6) << "whatever face stands in";
-    EXPECT_EQ(dialog.GetBaseUnitY(), 13);
-    EXPECT_EQ(dialog.GetSafeHwnd()->size(), Expected(dialog, 0, 0, 160, 120).size());
-}
-
-TEST_F(TemplateLayout, TheProgramsDialogsHaveTheSizesTheirUnitsGive) {
     struct Size {
         UINT id;
         QSize pixels;
@@ -60,8 +52,8 @@ TEST_F(TemplateLayout, TheProgramsDialogsHaveTheSizesTheirUnitsGive) {
                           Size{IDD_EDIT_CLUB, {227, 197}}}) {
         CDialog dialog(s.id);
         ASSERT_TRUE(dialog.Create());
+        EXPECT_EQ(dialog.GetBaseUnitX() * 100 + dialog.GetBaseUnitY(), 613) << s.id;
         EXPECT_EQ(dialog.GetSafeHwnd()->size(), s.pixels) << s.id;
-        dialog.DestroyWindow();
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -123,28 +122,21 @@ INSTANTIATE_TEST_SUITE_P(Icon, DamagedIcon, testing::ValuesIn(kDamages),
                              return name;
                          });
 
-// The desktop's icon: one PNG file for each size the icon theme installs, with an alpha
-// channel for the corners outside the disc.
-TEST(DesktopIcon, HasAnRgbaPngFileForEachSizeAndNothingElse) {
-    const std::filesystem::path folder =
-        std::filesystem::path(CADDORA_SOURCE_DIR) / "src/res/icons";
+// The desktop's icon: one PNG file (colour with alpha, for the corners outside the disc) for
+// each size the icon theme installs, and nothing else.
+TEST(DesktopIcon, HasAnRgbaPngFileForEachSize) {
+    const auto folder = std::filesystem::path(CADDORA_SOURCE_DIR) / "src/res/icons";
     std::set<std::string> expected;
-    for (std::uint32_t size : {16U, 32U, 48U, 64U, 128U, 256U}) {
+    for (unsigned size : {16U, 32U, 48U, 64U, 128U, 256U}) {
         const std::string name = "caddora-" + std::to_string(size) + ".png";
         expected.insert(name);
         const dib::Bytes png = dib::ReadFile(folder / name);
-        ASSERT_GT(png.size(), 26U) << name << " is missing";
-        const dib::Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-        EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin())) << name;
-        EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR") << name;
-        const auto bigEndian = [&](std::size_t at) {
-            return (std::uint32_t{png[at]} << 24) | (std::uint32_t{png[at + 1]} << 16) |
-                   (std::uint32_t{png[at + 2]} << 8) | png[at + 3];
-        };
-        EXPECT_EQ(bigEndian(16), size) << name;
-        EXPECT_EQ(bigEndian(20), size) << name;
-        EXPECT_EQ(png[24], 8) << name << ": eight bits a channel";
-        EXPECT_EQ(png[25], 6) << name << ": colour with alpha";
+        ASSERT_GT(png.size(), 26U) << name;
+        EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG") << name;
+        // The header chunk: width and height big-endian, then bit depth and colour type.
+        EXPECT_EQ(png[18] * 256U + png[19], size) << name;
+        EXPECT_EQ(png[22] * 256U + png[23], size) << name;
+        EXPECT_EQ(png[25], 6) << name;
     }
     std::set<std::string> found;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
