@@ -50,7 +50,6 @@ QWidget* CreateStaticPicture(ControlSite& site, const DialogItemTemplate& item) 
         site.geometry.setSize(normal.deviceIndependentSize().toSize());
     }
     if (item.style & SS_NOTIFY) {
-        StaticWidget::InstallAccessibility();
         picture->SetOnPressed([&dialog = site.dialog, id = item.id] {
             dialog.OnCommand(static_cast<UINT>(id), STN_CLICKED);
         });

@@ -71,6 +71,7 @@ void StaticWidget::SetPictures(const QPixmap& normal, std::function<QPixmap()> l
 }
 
 void StaticWidget::SetOnPressed(std::function<void()> onPressed) {
+    InstallAccessibility();
     m_onPressed = std::move(onPressed);
     setCursor(m_onPressed ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }

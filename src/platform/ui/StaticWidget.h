@@ -30,9 +30,6 @@ public:
     // What the control is called: the accessible name, with its keys in the tooltip.
     void SetName(const QString& name);
 
-    // Answers the accessible interface of notifying pictures; installed once per process.
-    static void InstallAccessibility();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -40,6 +37,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Answers the accessible interface of notifying statics; installed once per process.
+    static void InstallAccessibility();
     void UpdateToolTip();
     bool Elided() const;
     QPixmap PictureForRatio(qreal ratio);
