@@ -110,8 +110,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.holverra.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the shared libraries cannot tell: the faces the dialogs are laid out for
-# (QtConvert.cpp asks for Nimbus Sans, then DejaVu Sans).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35 | fonts-dejavu-core")
+# (the dialogs stand Liberation Sans in for the template faces).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

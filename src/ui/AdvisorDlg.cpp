@@ -49,6 +49,8 @@ BOOL CAdvisorDlg::OnInitDialog() {
     SetIcon(m_hAppIcon, TRUE);
     SetIcon(m_hAppIcon, FALSE);
     CenterWindow();
+    // Every picture can also be pressed from the keyboard, the field keeping the focus.
+    LoadAccelTable(IDR_MAINFRAME);
 
     m_lblRecommendation.SetFontBold(TRUE);
     m_spnDistance.SetRange32(kMinDistance, 500);

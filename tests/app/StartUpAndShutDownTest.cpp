@@ -15,15 +15,8 @@ protected:
     // One run of the program as the frame drives it: start-up, with the main dialog
     // answered by `act`, then shut-down.
     int Run(std::function<void(CAdvisorDlg&)> act) {
-        bool acted = false;
-        WhenModal([&](QWidget* modal) {
-            auto* dlg = dynamic_cast<CAdvisorDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(dlg, nullptr);
-            acted = true;
-            act(*dlg);
-        });
-        EXPECT_FALSE(theApp.InitInstance()) << "start-up never enters a message loop";
-        EXPECT_TRUE(acted);
+        EXPECT_FALSE(WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }))
+            << "start-up never enters a message loop";
         return theApp.ExitInstance();
     }
     static void Tap(CDialog& dlg, int id) {

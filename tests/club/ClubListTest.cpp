@@ -1,4 +1,5 @@
 #include "club/ClubList.h"
+#include "support/ClubIds.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +7,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::int32_t> Ids(const CClubList& list) {
-    std::vector<std::int32_t> ids;
-    for (auto pos = list.GetHeadPosition(); pos;) {
-        ids.push_back(list.GetNext(pos)->m_nClubId);
-    }
-    return ids;
-}
 
 void Fill(CClubList& list, std::initializer_list<std::int32_t> ids) {
     for (std::int32_t id : ids) {

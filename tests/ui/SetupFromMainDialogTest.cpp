@@ -38,15 +38,7 @@ protected:
     }
     // Taps Setup with `act` playing the player in the Setup dialog.
     void RunSetup(std::function<void(CSetupDlg&)> act) {
-        bool acted = false;
-        WhenModal([&](QWidget* modal) {
-            auto* setup = dynamic_cast<CSetupDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(setup, nullptr);
-            acted = true;
-            act(*setup);
-        });
-        Tap(*mainDlg, IDC_SETUP);
-        EXPECT_TRUE(acted);
+        WithModalDialog(std::move(act), [this] { Tap(*mainDlg, IDC_SETUP); });
     }
     static bool StoredGender(DWORD& value) {
         CRegistryKey key(HKEY_CURRENT_USER);
@@ -128,15 +120,15 @@ TEST_F(SetupFromMainDialog, AnEditAcceptedBeforeSetupIsCancelledStays) {
 
     RunSetup([](CSetupDlg& setup) {
         setup.m_lstClubs.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-        WhenModal([](QWidget* modal) {
-            auto* edit = dynamic_cast<CEditClubDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(edit, nullptr);
-            auto* distance = qobject_cast<QLineEdit*>(edit->GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd);
-            distance->selectAll();
-            QTest::keyClicks(distance, QStringLiteral("333"));
-            Tap(*edit, IDOK);
-        });
-        Tap(setup, IDC_EDIT);
+        WithModalDialog<CEditClubDlg>(
+            [](CEditClubDlg& edit) {
+                auto* distance =
+                    qobject_cast<QLineEdit*>(edit.GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd);
+                distance->selectAll();
+                QTest::keyClicks(distance, QStringLiteral("333"));
+                Tap(edit, IDOK);
+            },
+            [&] { Tap(setup, IDC_EDIT); });
         setup.GetSafeHwnd()->close();
     });
 

@@ -71,15 +71,7 @@ protected:
     }
     // Presses Edit with `act` playing the player in the Edit Club dialog that opens.
     void EditWith(std::function<void(CEditClubDlg&)> act) {
-        bool opened = false;
-        WhenModal([&](QWidget* modal) {
-            auto* edit = dynamic_cast<CEditClubDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(edit, nullptr);
-            opened = true;
-            act(*edit);
-        });
-        Click(IDC_EDIT);
-        EXPECT_TRUE(opened);
+        WithModalDialog(std::move(act), [this] { Click(IDC_EDIT); });
     }
     // Presses Edit where no dialog may open; one that did would be failed by the watchdog.
     void PressEditExpectingNothing() {
@@ -394,13 +386,13 @@ TEST_F(SetupDialog, CaptionsAndButtonsGetTheirFonts) {
         EXPECT_EQ(label->GetLogFont().lfWeight, FW_BOLD);
         EXPECT_EQ(label->GetLogFont().lfHeight, -11);
         EXPECT_TRUE(label->m_hWnd->font().bold());
-        EXPECT_EQ(label->m_hWnd->font().pixelSize(), 11);
+        EXPECT_EQ(label->m_hWnd->font().pixelSize(), StandInPixelSize(11));
     }
     EXPECT_EQ(dlg.m_lblPlayerType.m_hWnd, Control(IDC_PLAYER_TYPE));
     EXPECT_EQ(dlg.m_lblDistanceChart.m_hWnd, Control(IDC_DISTANCE_CHART));
     for (int id : {IDC_EDIT, IDOK}) {
         EXPECT_EQ(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;
-        EXPECT_EQ(Control(id)->font().pixelSize(), 12) << id;
+        EXPECT_EQ(Control(id)->font().pixelSize(), StandInPixelSize(12)) << id;
     }
     for (int id : {IDC_ADULT_MALE, IDC_ADULT_FEMALE, IDC_CLUB_LIST}) {
         EXPECT_NE(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;

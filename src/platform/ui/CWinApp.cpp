@@ -202,8 +202,10 @@ CWinApp* AfxGetApp() {
 void AfxInitToolkit() {
     // The same look everywhere: the scheme's colours are drawn by one style on every system.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Message boxes and tooltips speak in the dialogs' face, so that only that face is loaded.
+    QApplication::setFont(ToQFont(LogFontFromPoints(u"MS Sans Serif", 8)));
+    // No display name: the window system would append it to every title ("Setup — Caddora").
     QApplication::setApplicationName(QStringLiteral("Caddora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Caddora"));
     QApplication::setOrganizationName(QStringLiteral("Holverra"));
 }
 

@@ -37,7 +37,8 @@ int MessageBoxSeam::Show(const CString& text, UINT nType) {
         return IDOK;
     }
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    // The program's name alone: the title the player reads is exactly it.
+    box.setWindowTitle(QApplication::applicationName());
     box.setText(ToQString(text));
     box.setIcon((nType & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
