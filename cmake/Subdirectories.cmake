@@ -1,17 +1,27 @@
-# Adds each listed subdirectory that has a CMakeLists.txt, so that a layer can be built
-# before the layers above it exist.
+# Adds each listed subdirectory. A listed folder without a CMakeLists.txt is a mistake in the
+# list (a typo, a folder moved away), never a layer to skip.
 function(caddora_add_subdirectories)
     foreach(dir IN LISTS ARGN)
-        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-            add_subdirectory(${dir})
+        if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+            message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${dir} has no CMakeLists.txt")
         endif()
+        add_subdirectory(${dir})
     endforeach()
 endfunction()
 
-# The C++ sources of the current folder. Files that only one platform builds are named
-# *Win32.cpp (Windows) or *Posix.cpp (everything else).
+# The C++ sources of the given folders (relative to the current one; the current folder
+# when none is given). Files that only one platform builds are named *Win32.cpp (Windows)
+# or *Posix.cpp (everything else).
 function(caddora_sources out)
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(folders ${ARGN})
+    if(NOT folders)
+        set(folders .)
+    endif()
+    set(sources)
+    foreach(folder IN LISTS folders)
+        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+        list(APPEND sources ${found})
+    endforeach()
     if(WIN32)
         list(FILTER sources EXCLUDE REGEX "Posix\\.cpp$")
     else()

@@ -16,7 +16,7 @@ BEGIN_MESSAGE_MAP(CAdvisorApp, CWinApp)
 END_MESSAGE_MAP()
 
 CAdvisorApp::CAdvisorApp() : m_regSettings(HKEY_CURRENT_USER) {
-    m_nPlayerType = 1;
+    m_nPlayerType = CGolfClub::kAdultMale;
 }
 
 CAdvisorApp::~CAdvisorApp() = default;
@@ -33,7 +33,7 @@ BOOL CAdvisorApp::InitInstance() {
         m_nPlayerType = static_cast<PlayerType>(dwValue);
     }
     if (m_regSettings.GetDWordValue(kLastDistanceValue, dwValue)) {
-        dlg.m_nDistance = static_cast<int>(dwValue);
+        dlg.m_nDistance = CAdvisorDlg::NearestAcceptedDistance(static_cast<int>(dwValue));
     }
     m_pMainWnd = &dlg;
 
@@ -49,9 +49,21 @@ BOOL CAdvisorApp::InitInstance() {
 
     dlg.DoModal();
 
-    m_regSettings.SetDWordValue(kLastDistanceValue, static_cast<DWORD>(dlg.m_nDistance));
-    m_pMainWnd = nullptr;
+    StoreLastDistance();
     return FALSE;
+}
+
+void CAdvisorApp::StoreLastDistance() {
+    const auto* dlg = dynamic_cast<const CAdvisorDlg*>(m_pMainWnd);
+    if (dlg == nullptr) {
+        return;
+    }
+    m_regSettings.SetDWordValue(kLastDistanceValue, static_cast<DWORD>(dlg->m_nDistance));
+    m_pMainWnd = nullptr;
+}
+
+void CAdvisorApp::FinishInstanceAtExit() {
+    StoreLastDistance();
 }
 
 int CAdvisorApp::ExitInstance() {

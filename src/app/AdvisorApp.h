@@ -16,12 +16,18 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // The process exits with the main dialog still open (the display is gone): its
+    // distance is stored as it would be once the dialog closed.
+    void FinishInstanceAtExit() override;
     // Loads (CArchive::load) or saves (CArchive::store) the club list through the data file;
     // what that met is in m_clubFile's report.
     BOOL SerializeClubs(UINT nMode);
     // The light brush, the dark brush and then the bold font, each unless it exists already
     // (the object outlives a run, and a brush object holds one brush).
     void CreateDrawingObjects();
+    // Stores the main dialog's distance, the last one it accepted, as "LastDistance"; once
+    // per run, however the run ends.
+    void StoreLastDistance();
 
     CFont m_fntBold;
     CBrush m_brLight;

@@ -31,13 +31,18 @@ void BuildDefaultClubs(CClubList& clubs) {
 
 const CGolfClub* FindClubForDistance(const CClubList& clubs, PlayerType playerType,
                                      std::int32_t nYards) {
-    const CGolfClub* candidate = clubs.GetHead();
+    const CGolfClub* shortestReaching = nullptr;
+    const CGolfClub* longest = nullptr;
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        if (club->DistanceFor(playerType) < nYards) {
-            break;
+        const std::int32_t distance = club->DistanceFor(playerType);
+        if (distance >= nYards && (shortestReaching == nullptr ||
+                                   distance <= shortestReaching->DistanceFor(playerType))) {
+            shortestReaching = club;
         }
-        candidate = club;
+        if (longest == nullptr || distance > longest->DistanceFor(playerType)) {
+            longest = club;
+        }
     }
-    return candidate;
+    return shortestReaching != nullptr ? shortestReaching : longest;
 }

@@ -6,8 +6,10 @@
 // to 14 and their best distances for both player types.
 void BuildDefaultClubs(CClubList& clubs);
 
-// The club to play at nYards for the player type: walking from the head, the last club
-// before the first one whose distance falls short of the target (the head when even the
-// head falls short). None for an empty list.
+// The club to play at nYards for the player type: the club with the shortest distance that
+// still reaches the target (the later one among equals); when none reaches, the club with
+// the longest distance (the first one among equals). None for an empty list. On a table
+// whose distances never rise from head to tail this is the last club before the first one
+// that falls short, so one odd distance in an edited table spoils no other club.
 const CGolfClub* FindClubForDistance(const CClubList& clubs, PlayerType playerType,
                                      std::int32_t nYards);

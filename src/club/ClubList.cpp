@@ -8,6 +8,13 @@ CClubList::POSITION CClubList::GetTailPosition() const {
     return m_nodes.empty() ? POSITION() : POSITION(std::prev(m_nodes.end()));
 }
 
+CClubList::POSITION CClubList::FindIndex(int nIndex) const {
+    if (nIndex < 0 || nIndex >= GetCount()) {
+        return POSITION();
+    }
+    return PositionAtIndex(nIndex);
+}
+
 CGolfClub* CClubList::GetNext(POSITION& pos) const {
     CGolfClub* club = pos.m_it->get();
     auto next = std::next(pos.m_it);
@@ -64,15 +71,6 @@ CClubList::POSITION CClubList::FindClubPosition(std::int32_t nClubId) const {
 CGolfClub* CClubList::FindClub(std::int32_t nClubId) const {
     const POSITION pos = FindClubPosition(nClubId);
     return pos ? GetAt(pos) : nullptr;
-}
-
-CGolfClub* CClubList::FindClubByWalking(std::int32_t nClubId) const {
-    for (const auto& club : m_nodes) {
-        if (club->m_nClubId == nClubId) {
-            return club.get();
-        }
-    }
-    return nullptr;
 }
 
 CClubList::POSITION CClubList::AddClub(std::unique_ptr<CGolfClub>& club) {

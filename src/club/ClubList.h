@@ -44,9 +44,6 @@ public:
 
     POSITION FindClubPosition(std::int32_t nClubId) const;
     CGolfClub* FindClub(std::int32_t nClubId) const;
-    // The first record with the id, found by walking from the head. Unlike the bisection it
-    // also finds records of a list whose ids are out of order, as a data file may give them.
-    CGolfClub* FindClubByWalking(std::int32_t nClubId) const;
     // Inserts in id order and takes the record; when the id is already there the record is
     // handed back through `club` unchanged and the position is none.
     POSITION AddClub(std::unique_ptr<CGolfClub>& club);
@@ -59,6 +56,9 @@ public:
     bool IsEmpty() const { return m_nodes.empty(); }
     POSITION GetHeadPosition() const;
     POSITION GetTailPosition() const;
+    // The node at the index, counting from the head at 0; none outside the list. Unlike an
+    // id it names one record even in a list read from a file whose ids repeat or fall.
+    POSITION FindIndex(int nIndex) const;
     CGolfClub* GetHead() const { return m_nodes.empty() ? nullptr : m_nodes.front().get(); }
     CGolfClub* GetAt(POSITION pos) const { return pos.m_it->get(); }
     CGolfClub* GetNext(POSITION& pos) const;

@@ -27,9 +27,20 @@ public:
     int CompareId(std::int32_t nClubId) const;
     int Compare(const CGolfClub& other) const { return CompareId(other.m_nClubId); }
 
+    // The two player types. Type 1 reads the male distance and every other value the
+    // female one, so a stored type outside these two still picks a column.
+    static constexpr PlayerType kAdultMale = 1;
+    static constexpr PlayerType kAdultFemale = 2;
+    static constexpr bool ReadsMaleDistance(PlayerType playerType) {
+        return playerType == kAdultMale;
+    }
+
     // The best distance that a player of this type hits with the club.
     std::int32_t DistanceFor(PlayerType playerType) const {
-        return playerType == 1 ? m_nMaleDistance : m_nFemaleDistance;
+        return ReadsMaleDistance(playerType) ? m_nMaleDistance : m_nFemaleDistance;
+    }
+    std::int32_t& DistanceFor(PlayerType playerType) {
+        return ReadsMaleDistance(playerType) ? m_nMaleDistance : m_nFemaleDistance;
     }
 
     // Lets the player correct the club's name and best distance in the Edit Club dialog;

@@ -1,6 +1,7 @@
 #include "Resource.h"
 #include "Resources.h"
 
+#include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/WindowStyles.h"
 
@@ -103,10 +104,24 @@ const DialogTemplate kEditClubDialog{
          kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, 7, 24, 103, 14},
     }};
 
+// The main dialog's keys: each sends the command of its picture, so that every action can be
+// taken without a pointer while the distance field keeps the focus.
+const AcceleratorTable kMainAccelerators{IDR_MAINFRAME,
+                                         {
+                                             {FVIRTKEY | FALT, 'R', IDC_RECOMMEND},
+                                             {FVIRTKEY | FALT, 'S', IDC_SETUP},
+                                             {FVIRTKEY | FALT, 'C', IDC_CLOSE},
+                                             {FVIRTKEY, VK_PRIOR, IDC_PLUS10},
+                                             {FVIRTKEY, VK_NEXT, IDC_MINUS10},
+                                             {FVIRTKEY | FSHIFT, VK_PRIOR, IDC_PLUS20},
+                                             {FVIRTKEY | FSHIFT, VK_NEXT, IDC_MINUS20},
+                                         }};
+
 } // namespace
 
 void RegisterCaddoraResources() {
     RegisterDialogTemplate(&kMainDialog);
     RegisterDialogTemplate(&kSetupDialog);
     RegisterDialogTemplate(&kEditClubDialog);
+    RegisterAcceleratorTable(&kMainAccelerators);
 }

@@ -6,7 +6,7 @@
 #define IDD_SETUP 140
 #define IDD_EDIT_CLUB 141
 
-// Icon group and bitmaps.
+// Icon group (and the main dialog's accelerator table), bitmaps.
 #define IDR_MAINFRAME 128
 #define IDB_SETUP 131
 #define IDB_MINUS10 132

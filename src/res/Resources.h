@@ -1,4 +1,4 @@
 #pragma once
-// Enters the program's dialog templates with the platform; start-up and the UI tests call
-// it before any dialog is built.
+// Enters the program's dialog templates and accelerator table with the platform; start-up and the
+// UI tests call it before any dialog is built.
 void RegisterCaddoraResources();

@@ -9,7 +9,6 @@
 #include "SetupDlg.h"
 
 #include <algorithm>
-#include <limits>
 
 BEGIN_MESSAGE_MAP(CAdvisorDlg, CDialog)
 ON_WM_CTLCOLOR()
@@ -33,8 +32,14 @@ void CAdvisorDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SPIN_DISTANCE, m_spnDistance);
     DDX_Control(pDX, IDC_RECOMMENDATION, m_lblRecommendation);
-    DDX_Text(pDX, IDC_DISTANCE, m_nDistance);
-    DDV_MinMaxInt(pDX, m_nDistance, kMinDistance, kMaxDistance);
+    // The number is taken only once it passed the range check, so that m_nDistance always
+    // holds the last distance the dialog accepted: that is what start-up stores at the end.
+    int nDistance = m_nDistance;
+    DDX_Text(pDX, IDC_DISTANCE, nDistance);
+    DDV_MinMaxInt(pDX, nDistance, kMinDistance, kMaxDistance);
+    if (!pDX->Failed()) {
+        m_nDistance = nDistance;
+    }
     DDX_Text(pDX, IDC_RECOMMENDATION, m_strRecommendation);
 }
 
@@ -44,6 +49,8 @@ BOOL CAdvisorDlg::OnInitDialog() {
     SetIcon(m_hAppIcon, TRUE);
     SetIcon(m_hAppIcon, FALSE);
     CenterWindow();
+    // Every picture can also be pressed from the keyboard, the field keeping the focus.
+    LoadAccelTable(IDR_MAINFRAME);
 
     m_lblRecommendation.SetFontBold(TRUE);
     m_spnDistance.SetRange32(kMinDistance, 500);
@@ -80,11 +87,10 @@ void CAdvisorDlg::StepDistance(int nStep) {
     if (!UpdateData(TRUE)) {
         return;
     }
-    // Widened, so that no stored distance can make the sum overflow.
+    // Kept within what the field accepts at both ends, so that a step never makes a
+    // distance the refresh then refuses. Widened, so that no sum can overflow.
     const long long sum = static_cast<long long>(m_nDistance) + nStep;
-    m_nDistance = sum < kMinDistance
-                      ? kMinDistance
-                      : static_cast<int>(std::min<long long>(sum, std::numeric_limits<int>::max()));
+    m_nDistance = static_cast<int>(std::clamp<long long>(sum, kMinDistance, kMaxDistance));
     UpdateData(FALSE);
     OnRecommend();
 }
@@ -111,9 +117,10 @@ void CAdvisorDlg::OnCloseButton() {
 
 void CAdvisorDlg::OnSetup() {
     CSetupDlg dlg;
-    if (dlg.DoModal() != IDCANCEL) {
-        // A failed write is not shown: the type stays in force for this run either way.
-        theApp.m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(theApp.m_nPlayerType));
-        OnRecommend();
-    }
+    // Setup undoes nothing however it ends, so the type it leaves in force is stored and
+    // recommended with after Close, Enter, Escape and the close box alike: the type used,
+    // shown and stored is always one. A failed write is not shown.
+    dlg.DoModal();
+    theApp.m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(theApp.m_nPlayerType));
+    OnRecommend();
 }

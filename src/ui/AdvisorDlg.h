@@ -19,9 +19,14 @@ public:
     CString m_strRecommendation;
     HICON m_hAppIcon;
 
-    // The lower end of the distances the field accepts, and that the steps keep to.
+    // The distances the field accepts, and that the steps keep to.
     static constexpr int kMinDistance = 50;
     static constexpr int kMaxDistance = 1000;
+    // The accepted distance nearest to nYards: a stored distance the field would refuse
+    // starts the dialog at the bound it passed.
+    static constexpr int NearestAcceptedDistance(int nYards) {
+        return nYards < kMinDistance ? kMinDistance : nYards > kMaxDistance ? kMaxDistance : nYards;
+    }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

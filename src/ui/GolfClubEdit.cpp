@@ -7,7 +7,7 @@
 BOOL CGolfClub::Edit() {
     CEditClubDlg dlg;
     dlg.m_strDescription = m_strName;
-    dlg.m_nBestDistance = theApp.m_nPlayerType == 1 ? m_nMaleDistance : m_nFemaleDistance;
+    dlg.m_nBestDistance = DistanceFor(theApp.m_nPlayerType);
 
     if (dlg.DoModal() == IDCANCEL) {
         return FALSE;
@@ -16,10 +16,6 @@ BOOL CGolfClub::Edit() {
     // the club then gets its own values back. The fields are assigned directly, so that
     // neither date-time changes and the name keeps every space as typed.
     m_strName = dlg.m_strDescription;
-    if (theApp.m_nPlayerType == 1) {
-        m_nMaleDistance = dlg.m_nBestDistance;
-    } else {
-        m_nFemaleDistance = dlg.m_nBestDistance;
-    }
+    DistanceFor(theApp.m_nPlayerType) = dlg.m_nBestDistance;
     return TRUE;
 }

@@ -17,14 +17,6 @@ constexpr int kClubColumnWidth = 120;
 constexpr int kDistanceColumnWidth = 50;
 constexpr int kCaptionSize = 11;
 
-// The record a row stands for. The bisection finds it in a list kept in id order; a list
-// read from a data file whose ids are out of order needs the walk, or some rows could
-// never be edited.
-CGolfClub* FindRowClub(const CClubList& clubs, std::int32_t nClubId) {
-    CGolfClub* club = clubs.FindClub(nClubId);
-    return club != nullptr ? club : clubs.FindClubByWalking(nClubId);
-}
-
 } // namespace
 
 CSetupDlg::CSetupDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -53,7 +45,8 @@ BOOL CSetupDlg::OnInitDialog() {
     GetDlgItem(IDC_EDIT)->SetFont(theApp.m_fntBold, TRUE);
     GetDlgItem(IDOK)->SetFont(theApp.m_fntBold, TRUE);
 
-    GetDlgItem(theApp.m_nPlayerType == 1 ? IDC_ADULT_MALE : IDC_ADULT_FEMALE)
+    GetDlgItem(CGolfClub::ReadsMaleDistance(theApp.m_nPlayerType) ? IDC_ADULT_MALE
+                                                                  : IDC_ADULT_FEMALE)
         ->SetCheck(BST_CHECKED);
     // Reads the button just set back, so that any type but 1 becomes 2 here.
     RefreshClubList();
@@ -67,9 +60,9 @@ HBRUSH CSetupDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 
 void CSetupDlg::RefreshClubList() {
     if (GetDlgItem(IDC_ADULT_MALE)->GetCheck() == BST_CHECKED) {
-        theApp.m_nPlayerType = 1;
+        theApp.m_nPlayerType = CGolfClub::kAdultMale;
     } else if (GetDlgItem(IDC_ADULT_FEMALE)->GetCheck() == BST_CHECKED) {
-        theApp.m_nPlayerType = 2;
+        theApp.m_nPlayerType = CGolfClub::kAdultFemale;
     }
 
     m_lstClubs.DeleteAllItems();
@@ -78,8 +71,7 @@ void CSetupDlg::RefreshClubList() {
     const CClubList& clubs = theApp.m_clubs;
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        const int nDistance =
-            theApp.m_nPlayerType == 1 ? club->m_nMaleDistance : club->m_nFemaleDistance;
+        const int nDistance = club->DistanceFor(theApp.m_nPlayerType);
         const int nCount = m_lstClubs.GetItemCount();
         const int nItem = m_lstClubs.InsertItem(LVIF_TEXT, nCount, club->m_strName, 0, 0, 0, 0);
         CString strDistance;
@@ -96,9 +88,10 @@ void CSetupDlg::OnEdit() {
     if (nItem < 0) {
         return;
     }
-    const auto nClubId = static_cast<std::int32_t>(m_lstClubs.GetItemData(nItem));
-    CGolfClub* club = FindRowClub(theApp.m_clubs, nClubId);
-    if (club == nullptr || !club->Edit()) {
+    // The rows were built from the club list in order, so the row's index is the club's
+    // place in the list; its id could name another record when a data file repeats one.
+    const auto pos = theApp.m_clubs.FindIndex(nItem);
+    if (!pos || !theApp.m_clubs.GetAt(pos)->Edit()) {
         return;
     }
     // The rebuild keeps the club list's order, so the same row is the same club.

@@ -14,21 +14,8 @@ namespace {
 // is what the second starts with.
 class SetupChangesSurviveARestart : public AppTest {
 protected:
-    template <class Dialog> static void WhenShown(std::function<void(Dialog&)> act) {
-        WhenModal([act = std::move(act)](QWidget* modal) {
-            auto* dlg = dynamic_cast<Dialog*>(CDialog::FromWidget(modal));
-            ASSERT_NE(dlg, nullptr);
-            act(*dlg);
-        });
-    }
     void Run(std::function<void(CAdvisorDlg&)> act) {
-        bool acted = false;
-        WhenShown<CAdvisorDlg>([&](CAdvisorDlg& dlg) {
-            acted = true;
-            act(dlg);
-        });
-        EXPECT_FALSE(theApp.InitInstance());
-        EXPECT_TRUE(acted);
+        EXPECT_FALSE(WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }));
         EXPECT_EQ(theApp.ExitInstance(), 0);
     }
     static void Tap(CDialog& dlg, int id) {
@@ -47,12 +34,12 @@ TEST_F(SetupChangesSurviveARestart, ThePlayerTypeAndAnEditedClubAreThereAtTheNex
     std::int32_t editedId = 0;
     int maleBefore = 0;
     Run([&](CAdvisorDlg& main) {
-        WhenShown<CSetupDlg>([&](CSetupDlg& setup) {
+        WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
             Tap(setup, IDC_ADULT_FEMALE);
             setup.m_lstClubs.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
             editedId = static_cast<std::int32_t>(setup.m_lstClubs.GetItemData(row));
             maleBefore = theApp.m_clubs.FindClub(editedId)->m_nMaleDistance;
-            WhenShown<CEditClubDlg>([](CEditClubDlg& edit) {
+            WhenModalDialog<CEditClubDlg>([](CEditClubDlg& edit) {
                 Retype(edit, IDC_BEST_DISTANCE, QStringLiteral("123"));
                 Retype(edit, IDC_DESCRIPTION, QStringLiteral("Trusty Hybrid"));
                 Tap(edit, IDOK);
@@ -75,7 +62,7 @@ TEST_F(SetupChangesSurviveARestart, ThePlayerTypeAndAnEditedClubAreThereAtTheNex
         EXPECT_EQ(club->m_strName, CString(u"Trusty Hybrid"));
         EXPECT_EQ(club->m_nFemaleDistance, 123);
         EXPECT_EQ(club->m_nMaleDistance, maleBefore);
-        WhenShown<CSetupDlg>([&](CSetupDlg& setup) {
+        WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
             rows << ToQString(setup.m_lstClubs.GetItemText(row, 0))
                  << ToQString(setup.m_lstClubs.GetItemText(row, 1));
             EXPECT_EQ(setup.GetDlgItem(IDC_ADULT_FEMALE)->GetCheck(), BST_CHECKED);

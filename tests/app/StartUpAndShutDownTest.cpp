@@ -21,15 +21,8 @@ protected:
     // One run of the program as the frame drives it: start-up, with the main dialog
     // answered by `act`, then shut-down.
     int Run(std::function<void(CAdvisorDlg&)> act) {
-        bool acted = false;
-        WhenModal([&](QWidget* modal) {
-            auto* dlg = dynamic_cast<CAdvisorDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(dlg, nullptr);
-            acted = true;
-            act(*dlg);
-        });
-        EXPECT_FALSE(theApp.InitInstance()) << "start-up never enters a message loop";
-        EXPECT_TRUE(acted);
+        EXPECT_FALSE(WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }))
+            << "start-up never enters a message loop";
         return theApp.ExitInstance();
     }
     static void Tap(CDialog& dlg, int id) {
@@ -121,24 +114,32 @@ TEST_F(StartUpAndShutDown, ACancelledRunStillStoresTheDistanceTheDialogHeld) {
     EXPECT_EQ(value, 90U) << "the typed 300 was never exchanged";
 }
 
-TEST_F(StartUpAndShutDown, StoredSettingsAreTakenWithoutARangeCheck) {
-    WriteSetting(kGenderValue, 2);
-    WriteSetting(kLastDistanceValue, 1500);
-    MessageBoxSeam::SetNextAnswer(IDOK); // the range message of the first refresh
-    QString shown;
-    QString result;
-    Run([&](CAdvisorDlg& dlg) {
-        EXPECT_EQ(theApp.m_nPlayerType, 2);
-        shown = Field(dlg)->text();
-        result = ToQString(dlg.m_strRecommendation);
-        dlg.OnCommand(IDC_CLOSE, STN_CLICKED);
-    });
-    EXPECT_EQ(shown, QStringLiteral("1500"));
-    EXPECT_TRUE(result.isEmpty());
-    DWORD value = 0;
-    ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
-    EXPECT_EQ(value, 1500U);
-    EXPECT_EQ(MessageBoxSeam::TakeShownTexts().size(), 1U);
+TEST_F(StartUpAndShutDown, AStoredDistanceTheDialogWouldRefuseStartsAtTheNearestBound) {
+    struct Case {
+        DWORD stored;
+        DWORD shown;
+    };
+    // An older file or another program may hold anything; the type is taken as stored.
+    for (const Case& c : {Case{1500, 1000}, Case{1001, 1000}, Case{49, 50}, Case{0, 50},
+                          Case{0xFFFFFFFF, 50}, Case{0x80000000, 50}, Case{1000, 1000}}) {
+        WriteSetting(kGenderValue, 3);
+        WriteSetting(kLastDistanceValue, c.stored);
+        QString shown;
+        QString result;
+        Run([&](CAdvisorDlg& dlg) {
+            EXPECT_EQ(theApp.m_nPlayerType, 3);
+            shown = Field(dlg)->text();
+            result = ToQString(dlg.m_strRecommendation);
+            Tap(dlg, IDC_CLOSE);
+        });
+        EXPECT_EQ(shown, QString::number(c.shown)) << c.stored;
+        EXPECT_FALSE(result.isEmpty()) << "recommended at once, without a message";
+        DWORD value = 0;
+        ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
+        EXPECT_EQ(value, c.shown) << c.stored;
+        theApp.m_nPlayerType = CGolfClub::kAdultMale; // as the next process starts
+    }
+    EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty());
 }
 
 TEST_F(StartUpAndShutDown, AStoredFemalePlayerTypeDecidesFromTheFirstMoment) {
@@ -224,6 +225,24 @@ TEST_F(StartUpAndShutDown, ATableThatIsDamagedOrCannotBeReadIsToldOnceBeforeTheW
             EXPECT_EQ(ReadBytes(copy), c.bytes) << c.what;
         }
     }
+}
+
+TEST_F(StartUpAndShutDown, BothSettingsAreWrittenAsDwordsOfFourBytes) {
+    Run([](CAdvisorDlg& dlg) {
+        WhenModal([](QWidget* setup) { QTest::keyClick(setup, Qt::Key_Escape); });
+        Tap(dlg, IDC_SETUP);
+        Tap(dlg, IDC_CLOSE);
+    });
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+    for (const char16_t* name : {kGenderValue, kLastDistanceValue}) {
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        EXPECT_EQ(RegQueryValueExW(key, name, nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << ToQString(CString(name)).toStdString();
+        EXPECT_EQ(size, 4U);
+    }
+    RegCloseKey(key);
 }
 
 TEST(ApplicationObject, StartsWithPlayerTypeOneAndNothingElse) {

@@ -1,18 +1,12 @@
 #include "club/ClubList.h"
+#include "support/ClubIds.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 namespace {
-
-std::vector<std::int32_t> Ids(const CClubList& list) {
-    std::vector<std::int32_t> ids;
-    for (auto pos = list.GetHeadPosition(); pos;) {
-        ids.push_back(list.GetNext(pos)->m_nClubId);
-    }
-    return ids;
-}
 
 void Fill(CClubList& list, std::initializer_list<std::int32_t> ids) {
     for (std::int32_t id : ids) {
@@ -181,17 +175,41 @@ TEST(ClubListDelete, DeleteAllEmptiesTheListAndDestroysEveryRecord) {
     EXPECT_EQ(list.FindClub(1), nullptr);
 }
 
-TEST(ClubListSearch, WalkingFindsWhatTheBisectionMissesInAnUnorderedList) {
+TEST(ClubListPositions, AnIndexNamesOneRecordEvenWhenIdsRepeatOrFall) {
     CClubList list;
     Fill(list, {9, 2, 7, 1, 5, 5}); // as a data file written elsewhere may hold them
-    int missedByBisection = 0;
-    for (std::int32_t id : {9, 2, 7, 1, 5}) {
-        missedByBisection += list.FindClub(id) == nullptr ? 1 : 0;
-        CGolfClub* club = list.FindClubByWalking(id);
-        ASSERT_NE(club, nullptr) << id;
-        EXPECT_EQ(club->m_nClubId, id);
+    std::vector<std::int32_t> seen;
+    std::vector<const CGolfClub*> records;
+    for (int index = 0; index < list.GetCount(); ++index) {
+        const auto pos = list.FindIndex(index);
+        ASSERT_TRUE(pos) << index;
+        seen.push_back(list.GetAt(pos)->m_nClubId);
+        records.push_back(list.GetAt(pos));
     }
-    EXPECT_GT(missedByBisection, 0); // the reason the walk exists
-    EXPECT_EQ(list.FindClubByWalking(5), list.GetAt(list.FindClubPosition(5))); // first of two
-    EXPECT_EQ(list.FindClubByWalking(3), nullptr);
+    EXPECT_EQ(seen, Ids(list));
+    EXPECT_NE(records[4], records[5]) << "each of the two fives is reached";
+    for (int outside : {-1, 6, INT_MAX}) {
+        EXPECT_FALSE(list.FindIndex(outside)) << outside;
+    }
+    EXPECT_FALSE(CClubList().FindIndex(0));
+}
+
+TEST(ClubListAdd, TheWalkStartsAtTheTailAndStopsAtTheFirstSmallerId) {
+    // In a list whose ids are out of order (as a data file may give them) the place where a
+    // record lands shows where the walk began and where it stopped.
+    struct Case {
+        std::int32_t id;
+        std::vector<std::int32_t> after; // empty: refused
+    };
+    for (const Case& c : {Case{4, {5, 1, 3, 4}}, Case{2, {5, 1, 2, 3}}, Case{0, {0, 5, 1, 3}},
+                          Case{5, {5, 1, 3, 5}}, // the 5 at the head is never reached
+                          Case{1, {}}}) {
+        CClubList list;
+        Fill(list, {5, 1, 3});
+        auto club = std::make_unique<CGolfClub>(c.id);
+        const bool added = static_cast<bool>(list.AddClub(club));
+        EXPECT_EQ(added, !c.after.empty()) << c.id;
+        const std::vector<std::int32_t> unchanged = {5, 1, 3};
+        EXPECT_EQ(Ids(list), c.after.empty() ? unchanged : c.after) << c.id;
+    }
 }

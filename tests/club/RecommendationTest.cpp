@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
+#include <vector>
+
 namespace {
 
 CString Recommend(const CClubList& clubs, PlayerType type, std::int32_t yards) {
@@ -114,9 +118,80 @@ TEST_F(DefaultSet, NamedCases) {
     }
 }
 
-TEST_F(DefaultSet, WalkStopsAtTheFirstClubThatFallsShort) {
-    m_clubs.FindClub(7)->SetMaleDistance(200); // "5 Iron"
-    EXPECT_EQ(Recommend(m_clubs, 1, 195), CString(u"3 Wood"));
+TEST_F(DefaultSet, OneOddDistanceInAnEditedTableSpoilsNoOtherClub) {
+    struct Case {
+        std::int32_t id;
+        PlayerType type;
+        std::int32_t distance; // what the player set for that club and type
+        std::int32_t yards;
+        const char16_t* club;
+    };
+    const Case cases[] = {
+        {5, 1, 0, 150, u"6 Iron"},            // "3 Iron" left out of the bag
+        {5, 2, 0, 130, u"6 Iron"},            // the same for the female column
+        {10, 1, 13, 100, u"Dual/Gap Wedge"},  // "8 Iron" mistyped as 13
+        {7, 1, 200, 195, u"5 Iron"},          // ties "3 Wood": the later club of equals
+        {1, 1, 200, 250, u"Driver (1 Wood)"}, // none reaches: the first of the longest
+        {14, 1, 500, 1000, u"Sand Wedge"},    // none reaches: the longest, wherever it is
+    };
+    for (const Case& c : cases) {
+        CClubList clubs;
+        BuildDefaultClubs(clubs);
+        clubs.FindClub(c.id)->DistanceFor(c.type) = c.distance;
+        EXPECT_EQ(Recommend(clubs, c.type, c.yards), CString(c.club))
+            << "club " << c.id << " at " << c.distance << ", " << c.yards << " yards";
+    }
+}
+
+namespace {
+
+// The walk from the head that names the club on a table whose distances never rise: the
+// last club before the first one that falls short, or the head when even the head does.
+const CGolfClub* WalkFromTheHead(const CClubList& clubs, PlayerType type, std::int32_t yards) {
+    const CGolfClub* candidate = clubs.GetHead();
+    for (auto pos = clubs.GetHeadPosition(); pos;) {
+        const CGolfClub* club = clubs.GetNext(pos);
+        if (club->DistanceFor(type) < yards) {
+            break;
+        }
+        candidate = club;
+    }
+    return candidate;
+}
+
+} // namespace
+
+TEST(Recommendation, OnTablesThatNeverRiseItIsTheWalkFromTheHead) {
+    std::mt19937 random(20240611);
+    const auto draw = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int table = 0; table < 400; ++table) {
+        CClubList clubs;
+        std::int32_t male = draw(-20, 400);
+        std::int32_t female = draw(-20, 400);
+        const int count = draw(1, 16);
+        for (std::int32_t id = 1; id <= count; ++id) {
+            auto club = std::make_unique<CGolfClub>(id);
+            club->m_nMaleDistance = male;
+            club->m_nFemaleDistance = female;
+            clubs.AddClub(club);
+            male -= draw(0, 3) == 0 ? 0 : draw(1, 40); // ties are common in a real bag
+            female -= draw(0, 3) == 0 ? 0 : draw(1, 40);
+        }
+        for (PlayerType type : {CGolfClub::kAdultMale, CGolfClub::kAdultFemale}) {
+            std::vector<std::int32_t> targets = {INT32_MIN, 0, INT32_MAX};
+            for (auto pos = clubs.GetHeadPosition(); pos;) {
+                const std::int32_t d = clubs.GetNext(pos)->DistanceFor(type);
+                targets.insert(targets.end(), {d - 1, d, d + 1});
+            }
+            for (std::int32_t yards : targets) {
+                ASSERT_EQ(FindClubForDistance(clubs, type, yards),
+                          WalkFromTheHead(clubs, type, yards))
+                    << "table " << table << ", type " << type << ", " << yards << " yards";
+            }
+        }
+    }
 }
 
 TEST(Recommendation, OneRecordListAlwaysAnswersThatRecord) {

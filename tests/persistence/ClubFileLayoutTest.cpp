@@ -3,6 +3,7 @@
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"
 
+#include "support/ClubIds.h"
 #include "support/FixedClock.h"
 
 #include <cstring>
@@ -107,14 +108,6 @@ const char kDefaultSetFile[] =
 
 std::vector<unsigned char> DefaultSetBytes() {
     return {kDefaultSetFile, kDefaultSetFile + sizeof kDefaultSetFile - 1};
-}
-
-std::vector<std::int32_t> Ids(const CClubList& clubs) {
-    std::vector<std::int32_t> ids;
-    for (auto pos = clubs.GetHeadPosition(); pos;) {
-        ids.push_back(clubs.GetNext(pos)->m_nClubId);
-    }
-    return ids;
 }
 
 } // namespace

@@ -6,21 +6,10 @@
 
 #include <cstring>
 
+#include "support/ClubIds.h"
 #include "support/FixedClock.h"
 
 using DamagedClubFile = PersistenceTest;
-
-namespace {
-
-std::vector<std::int32_t> Ids(const CClubList& clubs) {
-    std::vector<std::int32_t> ids;
-    for (auto pos = clubs.GetHeadPosition(); pos;) {
-        ids.push_back(clubs.GetNext(pos)->m_nClubId);
-    }
-    return ids;
-}
-
-} // namespace
 
 TEST_F(DamagedClubFile, CutAtEveryOffsetKeepsTheWholeRecordsBeforeTheCut) {
     CClubList clubs;

@@ -48,9 +48,14 @@ void UiTest::SetUp() {
     ASSERT_TRUE(m_home->isValid());
     QDir(m_home->path()).mkpath(QStringLiteral(".config"));
     QDir(m_home->path()).mkpath(QStringLiteral(".local/share"));
-    qputenv("HOME", HomeDir().toUtf8());
-    qputenv("XDG_CONFIG_HOME", ConfigDir().toUtf8());
-    qputenv("XDG_DATA_HOME", DataDir().toUtf8());
+    for (const auto& [name, value] :
+         {std::pair{"HOME", HomeDir()}, std::pair{"XDG_CONFIG_HOME", ConfigDir()},
+          std::pair{"XDG_DATA_HOME", DataDir()}}) {
+        m_savedEnvironment.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                                  ? std::optional<QByteArray>(qgetenv(name))
+                                                  : std::nullopt);
+        qputenv(name, value.toUtf8());
+    }
     EnsureApplication();
     MessageBoxSeam::TakeShownTexts();
     m_watchdog = std::make_unique<ModalWatchdog>();
@@ -63,6 +68,14 @@ void UiTest::TearDown() {
         MessageBoxSeam::Show(CString(), 0);
     }
     MessageBoxSeam::TakeShownTexts();
+    for (auto it = m_savedEnvironment.rbegin(); it != m_savedEnvironment.rend(); ++it) {
+        if (it->second) {
+            qputenv(it->first.constData(), *it->second);
+        } else {
+            qunsetenv(it->first.constData());
+        }
+    }
+    m_savedEnvironment.clear();
     m_home.reset();
 }
 

@@ -64,16 +64,7 @@ protected:
 
     // Runs Edit with `act` playing the player in the Edit Club dialog.
     BOOL EditWith(std::function<void(CEditClubDlg&)> act) {
-        bool acted = false;
-        WhenModal([&](QWidget* modal) {
-            auto* dlg = dynamic_cast<CEditClubDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(dlg, nullptr);
-            acted = true;
-            act(*dlg);
-        });
-        const BOOL accepted = club.Edit();
-        EXPECT_TRUE(acted);
-        return accepted;
+        return WithModalDialog(std::move(act), [this] { return club.Edit(); });
     }
 
     void ExpectUnchanged() const {
@@ -236,7 +227,7 @@ TEST_F(EditClubWindow, OkAndCancelAreBoldInTheApplicationsFontAndNothingElseIs) 
     for (int id : {IDOK, IDCANCEL}) {
         EXPECT_EQ(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;
         EXPECT_TRUE(Control(dlg, id)->font().bold()) << id;
-        EXPECT_EQ(Control(dlg, id)->font().pixelSize(), 12) << id;
+        EXPECT_EQ(Control(dlg, id)->font().pixelSize(), StandInPixelSize(12)) << id;
     }
     for (int id : {IDC_BEST_DISTANCE, IDC_DESCRIPTION}) {
         EXPECT_NE(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;

@@ -3,6 +3,7 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/QtConvert.h"
 #include "res/Resource.h"
 #include "ui/Label.h"
 
@@ -145,13 +146,13 @@ TEST_F(BoundLabel, DrawsWithItsOwnFontOnceBound) {
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), QStringLiteral("Distance Chart:"));
     dialog.m_lblDistanceChart.SetFontBold(FALSE).SetFontSize(11);
-    EXPECT_EQ(caption->font().pixelSize(), 11);
+    EXPECT_EQ(caption->font().pixelSize(), StandInPixelSize(11));
     EXPECT_FALSE(caption->font().bold());
     dialog.m_lblDistanceChart.SetFontBold(TRUE);
     EXPECT_TRUE(caption->font().bold());
-    EXPECT_EQ(caption->font().pixelSize(), 11);
+    EXPECT_EQ(caption->font().pixelSize(), StandInPixelSize(11));
     auto* other = qobject_cast<QLabel*>(dialog.m_lblPlayerType.m_hWnd);
-    EXPECT_EQ(other->font().pixelSize(), -GetStockSystemFont().lfHeight)
+    EXPECT_EQ(other->font().pixelSize(), StandInPixelSize(-GetStockSystemFont().lfHeight))
         << "a label with no setter called draws in the stock font";
     dialog.DestroyWindow();
     EXPECT_FALSE(dialog.m_lblDistanceChart.IsWindow());

@@ -3,11 +3,15 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
+#include "ui/SetupDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,10 +59,10 @@ TEST_F(MainDialog, FirstOpeningShowsTheRecommendationForOneHundredWithTheFieldSe
     EXPECT_EQ(QApplication::focusWidget(), Field());
     EXPECT_EQ(Field()->selectedText(), QStringLiteral("100"));
     EXPECT_TRUE(Result()->font().bold());
-    EXPECT_EQ(Result()->font().pixelSize(), -GetStockSystemFont().lfHeight)
+    EXPECT_EQ(Result()->font().pixelSize(), StandInPixelSize(-GetStockSystemFont().lfHeight))
         << "bold at the stock font's size";
     EXPECT_TRUE(Field()->font().bold());
-    EXPECT_EQ(Field()->font().pixelSize(), 12) << "the application's bold font";
+    EXPECT_EQ(Field()->font().pixelSize(), StandInPixelSize(12)) << "the application's bold font";
     EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty());
 }
 
@@ -82,14 +86,18 @@ TEST_P(Steps, MoveTheDistanceAndRefreshTheClub) {
     EXPECT_EQ(Field()->selectedText(), QString::number(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, Steps,
-                         ::testing::Values(StepCase{"Minus10From55ClampsAt50", 55, IDC_MINUS10, 50},
-                                           StepCase{"Minus20From50StaysAt50", 50, IDC_MINUS20, 50},
-                                           StepCase{"Minus20From60ClampsAt50", 60, IDC_MINUS20, 50},
-                                           StepCase{"Minus10", 150, IDC_MINUS10, 140},
-                                           StepCase{"Plus10", 100, IDC_PLUS10, 110},
-                                           StepCase{"Plus20", 180, IDC_PLUS20, 200}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, Steps,
+    ::testing::Values(StepCase{"Minus10From55ClampsAt50", 55, IDC_MINUS10, 50},
+                      StepCase{"Minus20From50StaysAt50", 50, IDC_MINUS20, 50},
+                      StepCase{"Minus20From60ClampsAt50", 60, IDC_MINUS20, 50},
+                      StepCase{"Minus10", 150, IDC_MINUS10, 140},
+                      StepCase{"Plus10", 100, IDC_PLUS10, 110},
+                      StepCase{"Plus20", 180, IDC_PLUS20, 200},
+                      StepCase{"Plus20From990ClampsAt1000", 990, IDC_PLUS20, 1000},
+                      StepCase{"Plus10From995ClampsAt1000", 995, IDC_PLUS10, 1000},
+                      StepCase{"Plus20At1000StaysAt1000", 1000, IDC_PLUS20, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
     Open();
@@ -99,26 +107,25 @@ TEST_F(MainDialog, StepsTakeTheTypedNumberFirst) {
     EXPECT_EQ(Result()->text(), ClubFor(210));
 }
 
-TEST_F(MainDialog, StepPastTheTopStoresTheNumberReportsTheRangeAndKeepsTheClub) {
-    dlg->m_nDistance = 990;
+TEST_F(MainDialog, ARefusedNumberIsShownButNeverTaken) {
+    dlg->m_nDistance = 130;
     Open();
     const QString before = Result()->text();
     ASSERT_FALSE(before.isEmpty());
-    MessageBoxSeam::SetNextAnswer(IDOK);
-
-    Tap(IDC_PLUS20);
-
-    EXPECT_EQ(Field()->text(), QStringLiteral("1010"));
-    const auto texts = MessageBoxSeam::TakeShownTexts();
-    ASSERT_EQ(texts.size(), 1U);
-    EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
-    EXPECT_EQ(Result()->text(), before);
-    EXPECT_EQ(dlg->m_nDistance, 1010);
-
+    for (int picture : {IDC_RECOMMEND, IDC_PLUS10}) {
+        Type(QStringLiteral("1500"));
+        MessageBoxSeam::SetNextAnswer(IDOK);
+        Tap(picture);
+        const auto texts = MessageBoxSeam::TakeShownTexts();
+        ASSERT_EQ(texts.size(), 1U) << picture;
+        EXPECT_EQ(texts[0], IntegerRangeMessage(50, 1000));
+        EXPECT_EQ(Field()->text(), QStringLiteral("1500")) << "left for the player to correct";
+        EXPECT_EQ(Result()->text(), before);
+        EXPECT_EQ(dlg->m_nDistance, 130) << "the last distance accepted stays";
+    }
     Tap(IDC_CLOSE);
     EXPECT_TRUE(dlg->IsEnded());
-    EXPECT_EQ(dlg->GetModalResult(), IDOK);
-    EXPECT_EQ(dlg->m_nDistance, 1010) << "what start-up stores";
+    EXPECT_EQ(dlg->m_nDistance, 130) << "what start-up stores";
 }
 
 TEST_F(MainDialog, UpDownArrowsMoveByFiveWithinTheirRangeWithoutARefresh) {
@@ -229,37 +236,118 @@ TEST_P(Ending, EnterAndTheCloseBoxExchangeEscapeDoesNot) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, Ending,
     ::testing::Values(EndCase{"EnterReadsTheField", 0, "150", IDOK, 150, 0},
-                      EndCase{"EnterRefusesOutOfRange", 0, "2000", 0, 2000, 1},
+                      EndCase{"EnterRefusesOutOfRange", 0, "2000", 0, 100, 1},
                       EndCase{"EscapeCancelsWithoutReading", 1, "150", IDCANCEL, 100, 0},
                       EndCase{"CloseBoxReadsTheField", 2, "250", IDOK, 250, 0},
                       EndCase{"CloseBoxRefusesAnEmptyField", 2, "", 0, 100, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainDialog, EveryPictureIsNamedForScreenReadersAndTooltips) {
-    Open();
-    struct Named {
+// Assistive technology sees each picture as a push button with its name, a Press action
+// that runs its handler, and its key; the tooltip names the key too.
+TEST_F(MainDialog, EveryPictureIsAPushButtonNamedWithItsKey) {
+    struct PictureKey {
         int id;
         const char* name;
+        const char* key;
     };
-    for (const Named& n :
-         {Named{IDC_SETUP, "Setup"}, Named{IDC_RECOMMEND, "Recommend Club"},
-          Named{IDC_CLOSE, "Close"}, Named{IDC_MINUS10, "-10 yd"}, Named{IDC_PLUS10, "+10 yd"},
-          Named{IDC_MINUS20, "-20 yd"}, Named{IDC_PLUS20, "+20 yd"}}) {
-        QWidget* picture = dlg->GetDlgItem(n.id)->m_hWnd;
-        EXPECT_EQ(picture->accessibleName(), QString::fromLatin1(n.name));
-        EXPECT_EQ(picture->toolTip(), QString::fromLatin1(n.name));
+    Open();
+    for (const PictureKey& p :
+         {PictureKey{IDC_RECOMMEND, "Recommend Club", "Alt+R"},
+          PictureKey{IDC_SETUP, "Setup", "Alt+S"}, PictureKey{IDC_CLOSE, "Close", "Alt+C"},
+          PictureKey{IDC_PLUS10, "+10 yd", "Page Up"},
+          PictureKey{IDC_MINUS10, "-10 yd", "Page Down"},
+          PictureKey{IDC_PLUS20, "+20 yd", "Shift+Page Up"},
+          PictureKey{IDC_MINUS20, "-20 yd", "Shift+Page Down"}}) {
+        QWidget* picture = dlg->GetDlgItem(p.id)->m_hWnd;
+        EXPECT_EQ(picture->toolTip(), QString("%1 (%2)").arg(p.name, p.key));
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(picture);
+        EXPECT_EQ(button->role(), QAccessible::Button) << p.name;
+        EXPECT_EQ(button->text(QAccessible::Name), QString::fromLatin1(p.name));
+        ASSERT_NE(button->actionInterface(), nullptr) << p.name;
+        EXPECT_EQ(button->actionInterface()->keyBindingsForAction(
+                      QAccessibleActionInterface::pressAction()),
+                  QStringList{QString::fromLatin1(p.key)});
     }
+    QAccessible::queryAccessibleInterface(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(dlg->m_nDistance, 120) << "pressed as a tap would";
     EXPECT_EQ(Result()->accessibleDescription(), QStringLiteral("Recommendation:"));
 }
 
-TEST_F(MainDialog, PicturesTakeTheSizeOfTheirBitmaps) {
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int distance; // what the dialog holds afterwards
+    bool ended;
+};
+
+class Keys : public MainDialog, public ::testing::WithParamInterface<KeyCase> {};
+
+// Every picture's action from the keyboard, through the picture's own handler; the field
+// keeps the focus, the only tab stop. 150 is typed first: the steps and Recommend Club read
+// it, Close does not.
+TEST_P(Keys, RunThePicturesHandlersWithTheFocusInTheField) {
+    const KeyCase& c = GetParam();
     Open();
-    const QPixmap setup(QStringLiteral(":/images/bitmap131.bmp"));
-    ASSERT_FALSE(setup.isNull()) << "the pictures are built into the program";
-    EXPECT_EQ(dlg->GetDlgItem(IDC_SETUP)->m_hWnd->size(), QSize(79, 42));
-    EXPECT_EQ(dlg->GetDlgItem(IDC_RECOMMEND)->m_hWnd->size(), QSize(174, 42));
-    EXPECT_EQ(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd->size(), QSize(62, 42));
-    EXPECT_FALSE(dlg->GetSafeHwnd()->windowIcon().isNull());
+    Type(QStringLiteral("150"));
+    QTest::keyClick(Field(), c.key, c.modifiers);
+    EXPECT_EQ(dlg->m_nDistance, c.distance);
+    EXPECT_EQ(static_cast<bool>(dlg->IsEnded()), c.ended);
+    if (!c.ended) {
+        EXPECT_EQ(Result()->text(), ClubFor(c.distance));
+        QTest::keyClick(Field(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Field()) << "still the only tab stop";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, Keys,
+    ::testing::Values(
+        KeyCase{"AltRRecommends", Qt::Key_R, Qt::AltModifier, 150, false},
+        KeyCase{"PageUpAddsTen", Qt::Key_PageUp, Qt::NoModifier, 160, false},
+        KeyCase{"PageDownTakesTen", Qt::Key_PageDown, Qt::NoModifier, 140, false},
+        KeyCase{"ShiftPageUpAddsTwenty", Qt::Key_PageUp, Qt::ShiftModifier, 170, false},
+        KeyCase{"ShiftPageDownTakesTwenty", Qt::Key_PageDown, Qt::ShiftModifier, 130, false},
+        KeyCase{"AltCCloses", Qt::Key_C, Qt::AltModifier, 100, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainDialog, AltSOpensSetup) {
+    Open();
+    WithModalDialog<CSetupDlg>([](CSetupDlg& setup) { setup.EndDialog(IDCANCEL); },
+                               [this] { QTest::keyClick(Field(), Qt::Key_S, Qt::AltModifier); });
+    EXPECT_FALSE(dlg->IsEnded());
+}
+
+// The icon carries every desktop size, read only once the first frame is out, and is the
+// whole program's, so that Setup and Edit Club show it too.
+TEST_F(MainDialog, TheIconOfEveryWindowCarriesEverySizeAfterTheFirstFrame) {
+    QApplication::setWindowIcon(QIcon());
+    ASSERT_TRUE(dlg->Create());
+    EXPECT_TRUE(QApplication::windowIcon().isNull()) << "not before the first frame";
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
+    QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    EXPECT_EQ(sizes,
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    CSetupDlg setup;
+    ASSERT_TRUE(setup.Create());
+    EXPECT_EQ(setup.GetSafeHwnd()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    setup.DestroyWindow();
+}
+
+TEST_F(MainDialog, ALongClubNameStaysInItsRectangleAndIsWholeInItsTooltipAndAccessibleName) {
+    const QString whole = QStringLiteral("Extra Long Hybrid Rescue Club");
+    theApp.m_clubs.DeleteAll();
+    theApp.m_clubs.AddTail(std::make_unique<CGolfClub>(1));
+    theApp.m_clubs.GetHead()->m_strName = FromQString(whole);
+    theApp.m_clubs.GetHead()->m_nMaleDistance = 500; // the one club, and it reaches
+    Open();
+    ASSERT_EQ(Result()->text(), whole);
+    EXPECT_EQ(Result()->toolTip(), whole);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Result())->text(QAccessible::Name), whole);
+    EXPECT_LE(Result()->geometry().right(), dlg->GetDlgItem(IDC_PLUS10)->m_hWnd->x());
 }
 
 TEST_F(MainDialog, TheScreenshotIsLightGreenWithABoldResult) {

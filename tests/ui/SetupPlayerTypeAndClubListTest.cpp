@@ -71,15 +71,7 @@ protected:
     }
     // Presses Edit with `act` playing the player in the Edit Club dialog that opens.
     void EditWith(std::function<void(CEditClubDlg&)> act) {
-        bool opened = false;
-        WhenModal([&](QWidget* modal) {
-            auto* edit = dynamic_cast<CEditClubDlg*>(CDialog::FromWidget(modal));
-            ASSERT_NE(edit, nullptr);
-            opened = true;
-            act(*edit);
-        });
-        Click(IDC_EDIT);
-        EXPECT_TRUE(opened);
+        WithModalDialog(std::move(act), [this] { Click(IDC_EDIT); });
     }
     // Presses Edit where no dialog may open; one that did would be failed by the watchdog.
     void PressEditExpectingNothing() {
@@ -291,17 +283,19 @@ TEST_F(SetupDialog, AnEditNearTheEndOfALongListScrollsItsRowWhollyIntoView) {
     EXPECT_TRUE(List()->viewport()->rect().contains(List()->visualItemRect(row)));
 }
 
-TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderCanBeEdited) {
-    // A data file may hold its records in any order; the list keeps them as read.
+TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderOrRepeatedEditsItsOwnClub) {
+    // A data file may hold its records in any order, an id even twice; the list keeps them
+    // as read, and each row stands for the record at its place.
     theApp.m_clubs.DeleteAll();
     AddClub(9, u"Nine", 90, 80);
     AddClub(2, u"Two", 20, 10);
     AddClub(5, u"Five", 50, 40);
     AddClub(1, u"One", 11, 12);
+    AddClub(5, u"Other Five", 55, 45);
     AddClub(7, u"Seven", 70, 60);
     Open();
     const int count = dlg.m_lstClubs.GetItemCount();
-    ASSERT_EQ(count, 5);
+    ASSERT_EQ(count, 6);
     bool someRowDefeatsTheBisection = false;
     for (int row = 0; row < count; ++row) {
         const auto id = static_cast<std::int32_t>(dlg.m_lstClubs.GetItemData(row));
@@ -311,11 +305,15 @@ TEST_F(SetupDialog, EveryRowOfAListWithIdsOutOfOrderCanBeEdited) {
             Retype(edit, IDC_BEST_DISTANCE, QString::number(1000 + row));
             Press(edit, IDOK);
         });
-        EXPECT_EQ(theApp.m_clubs.FindClubByWalking(id)->m_nMaleDistance, 1000 + row);
+        const CGolfClub* club = theApp.m_clubs.GetAt(theApp.m_clubs.FindIndex(row));
+        EXPECT_EQ(club->m_nClubId, id);
+        EXPECT_EQ(club->m_nMaleDistance, 1000 + row) << "row " << row;
         EXPECT_EQ(List()->topLevelItem(row)->text(1), QString::number(1000 + row));
     }
     EXPECT_TRUE(someRowDefeatsTheBisection) << "the case needs a row the bisection misses";
-    EXPECT_EQ(Column(0), (QStringList{"Nine", "Two", "Five", "One", "Seven"}));
+    EXPECT_EQ(Distances(1), (QStringList{"1000", "1001", "1002", "1003", "1004", "1005"}))
+        << "every record edited once, the second five too";
+    EXPECT_EQ(Column(0), (QStringList{"Nine", "Two", "Five", "One", "Other Five", "Seven"}));
 }
 
 TEST_F(SetupDialog, ADoubleClickOpensNothingAndEnterPressesClose) {
@@ -388,13 +386,13 @@ TEST_F(SetupDialog, CaptionsAndButtonsGetTheirFonts) {
         EXPECT_EQ(label->GetLogFont().lfWeight, FW_BOLD);
         EXPECT_EQ(label->GetLogFont().lfHeight, -11);
         EXPECT_TRUE(label->m_hWnd->font().bold());
-        EXPECT_EQ(label->m_hWnd->font().pixelSize(), 11);
+        EXPECT_EQ(label->m_hWnd->font().pixelSize(), StandInPixelSize(11));
     }
     EXPECT_EQ(dlg.m_lblPlayerType.m_hWnd, Control(IDC_PLAYER_TYPE));
     EXPECT_EQ(dlg.m_lblDistanceChart.m_hWnd, Control(IDC_DISTANCE_CHART));
     for (int id : {IDC_EDIT, IDOK}) {
         EXPECT_EQ(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;
-        EXPECT_EQ(Control(id)->font().pixelSize(), 12) << id;
+        EXPECT_EQ(Control(id)->font().pixelSize(), StandInPixelSize(12)) << id;
     }
     for (int id : {IDC_ADULT_MALE, IDC_ADULT_FEMALE, IDC_CLUB_LIST}) {
         EXPECT_NE(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;

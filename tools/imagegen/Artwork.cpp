@@ -39,11 +39,12 @@ QTransform FigurePlacement(double left, double top, double scale) {
 
 } // namespace
 
-QImage DrawButton(QSize size, const QString& text, const QFont& font) {
-    QImage image(size, QImage::Format_RGB32);
+QImage DrawButton(QSize size, const QString& text, const QFont& font, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Colours::kBackground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(Qt::NoPen);
 
     // One pixel of background around the body lets the button float on the dialog.
@@ -66,11 +67,12 @@ QImage DrawButton(QSize size, const QString& text, const QFont& font) {
     return image;
 }
 
-QImage DrawBanner(QSize size, const GolferFigure& figure, const QFont& scriptFont) {
-    QImage image(size, QImage::Format_RGB32);
+QImage DrawBanner(QSize size, const GolferFigure& figure, const QFont& scriptFont, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Colours::kBackground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(Qt::NoPen);
 
     // The patch of grass the golfer stands on.
@@ -85,7 +87,8 @@ QImage DrawBanner(QSize size, const GolferFigure& figure, const QFont& scriptFon
     painter.drawPath(name);
     painter.end();
 
-    const QImage golfer = figure.Coverage(size, FigurePlacement(-22, 10, 1.3), 1.0);
+    const QImage golfer = figure.Coverage(
+        image.size(), FigurePlacement(-22, 10, 1.3) * QTransform::fromScale(scale, scale), scale);
     Composite(image, golfer, Colours::kFigure);
     return image;
 }

@@ -18,12 +18,13 @@ inline const QColor kScript(0, 0, 0);
 inline const QColor kGrass(140, 188, 82);
 } // namespace Colours
 
-// A dark green button with semicircular ends and white italic lettering, centred.
-QImage DrawButton(QSize size, const QString& text, const QFont& font);
+// A dark green button with semicircular ends and white italic lettering, centred. The size
+// is in the dialog's pixels; the picture has `scale` device pixels for each of them.
+QImage DrawButton(QSize size, const QString& text, const QFont& font, int scale = 1);
 
 // The main dialog's banner: the golfer on the left, the product name in script at the top
 // right.
-QImage DrawBanner(QSize size, const GolferFigure& figure, const QFont& scriptFont);
+QImage DrawBanner(QSize size, const GolferFigure& figure, const QFont& scriptFont, int scale = 1);
 
 // The application icon at the given edge length, with alpha outside the disc.
 QImage DrawIcon(int edge, const GolferFigure& figure);

@@ -1,6 +1,8 @@
-// Draws the main dialog's bitmaps, the application icon and its scalable form, and writes
-// them into the resource folder given on the command line. The palettes are fixed and the
-// fonts come from named files, so that a second run writes the same bytes.
+// Draws the main dialog's bitmaps (each also at twice the resolution, for screens with more
+// than one device pixel per pixel), the application icon (the handheld's icon file, and one
+// PNG file per desktop size) and its scalable form, and writes them into the resource folder
+// given on the command line. The palettes are fixed and the fonts come from named files, so
+// that a second run writes the same bytes.
 //
 //   caddora_imagegen <src/res> [<preview folder for PNG copies>]
 
@@ -79,6 +81,11 @@ constexpr Button kButtons[] = {
     {137, 174, 8, "Recommend Club"},
 };
 constexpr int kButtonHeight = 42;
+// The variants for finer screens: every picture again at twice the resolution, in 256 colours.
+constexpr int kFineScale = 2;
+constexpr int kFineBitCount = 8;
+// The sizes of the desktop icon, from a menu entry's to a launcher's.
+constexpr int kDesktopIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 class Output {
 public:
@@ -91,10 +98,25 @@ public:
         }
     }
 
-    void Bitmap(int id, const IndexedImage& image, int bitCount) const {
-        const QString name = QStringLiteral("bitmap%1").arg(id);
+    // The picture at the handheld's resolution (scale 1) or its variant at `scale` times it,
+    // named as Qt names such variants ("@2x").
+    void Bitmap(int id, const IndexedImage& image, int bitCount, int scale = 1) const {
+        QString name = QStringLiteral("bitmap%1").arg(id);
+        if (scale != 1) {
+            name += QStringLiteral("@%1x").arg(scale);
+        }
         WriteFile(m_images + "/" + name + ".bmp", WriteBmp(image, bitCount));
         Preview(name, Expand(image));
+    }
+
+    // One size of the desktop icon, as the icon theme names it.
+    void IconPng(const QImage& image) const {
+        const QString path =
+            m_resources + QStringLiteral("/icons/caddora-%1.png").arg(image.width());
+        QDir().mkpath(m_resources + QStringLiteral("/icons"));
+        if (!image.save(path, "PNG")) {
+            throw std::runtime_error("cannot write " + path.toStdString());
+        }
     }
 
     void Icon(const std::vector<IconImage>& images) const {
@@ -168,16 +190,24 @@ void Generate(const Output& output) {
     const std::vector<Rgb> buttonKeys = {ToRgb(Colours::kBackground), ToRgb(Colours::kButtonBody),
                                          ToRgb(Colours::kLettering)};
     for (const Button& button : kButtons) {
-        const QImage drawn = DrawButton(QSize(button.width, kButtonHeight),
-                                        QString::fromUtf8(button.text), lettering);
+        const QSize size(button.width, kButtonHeight);
+        const QString text = QString::fromUtf8(button.text);
         const auto palette = BuildRampPalette(buttonKeys, {}, 1 << button.bitCount);
-        output.Bitmap(button.id, Quantise(drawn, palette), button.bitCount);
+        output.Bitmap(button.id, Quantise(DrawButton(size, text, lettering), palette),
+                      button.bitCount);
+        const auto finePalette = BuildRampPalette(buttonKeys, {}, 1 << kFineBitCount);
+        output.Bitmap(button.id,
+                      Quantise(DrawButton(size, text, lettering, kFineScale), finePalette),
+                      kFineBitCount, kFineScale);
     }
 
-    const QImage banner = DrawBanner(QSize(226, 146), figure, script);
+    const QSize bannerSize(226, 146);
     const std::vector<Rgb> bannerKeys = {ToRgb(Colours::kBackground), ToRgb(Colours::kScript),
                                          ToRgb(Colours::kFigure), ToRgb(Colours::kGrass)};
-    output.Bitmap(139, Quantise(banner, BuildRampPalette(bannerKeys, {}, 256)), 8);
+    const auto bannerPalette = BuildRampPalette(bannerKeys, {}, 256);
+    output.Bitmap(139, Quantise(DrawBanner(bannerSize, figure, script), bannerPalette), 8);
+    output.Bitmap(139, Quantise(DrawBanner(bannerSize, figure, script, kFineScale), bannerPalette),
+                  kFineBitCount, kFineScale);
 
     const QImage icon32 = DrawIcon(32, figure);
     const QImage icon16 = DrawIcon(16, figure);
@@ -186,6 +216,9 @@ void Generate(const Output& output) {
     output.Preview(QStringLiteral("icon32"), icon32);
     output.Preview(QStringLiteral("icon16"), icon16);
     output.Preview(QStringLiteral("icon-large"), DrawIcon(200, figure));
+    for (int edge : kDesktopIconSizes) {
+        output.IconPng(DrawIcon(edge, figure));
+    }
     output.Svg(IconSvg(figure));
 }
 

@@ -21,6 +21,7 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -87,9 +88,13 @@ private:
     std::map<std::uintptr_t, OpenKey> m_keys;
 };
 
+// Built on first use and never destroyed: a key object with static storage (the application
+// object's settings key) may close its key while the process exits, after every static
+// object constructed later than it, a table built on first use among them, is gone.
 HandleTable& Handles() {
-    static HandleTable table;
-    return table;
+    alignas(HandleTable) static unsigned char storage[sizeof(HandleTable)];
+    static HandleTable* const table = new (storage) HandleTable;
+    return *table;
 }
 
 bool IsPredefined(HKEY h) {

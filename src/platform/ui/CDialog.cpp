@@ -1,28 +1,21 @@
 #include "CDialog.h"
 
+#include "AcceleratorTable.h"
 #include "CDataExchange.h"
 #include "CDC.h"
-#include "CListCtrl.h"
-#include "CSpinButtonCtrl.h"
-#include "CStatic.h"
+#include "ControlKinds.h"
+#include "CWinApp.h"
+#include "DialogControls.h"
 #include "DialogWidget.h"
 #include "ImageResources.h"
 #include "QtConvert.h"
 #include "StaticWidget.h"
-#include "UpDownWidget.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
-#include <QTreeWidget>
-
-#include <algorithm>
+#include <QShortcut>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)
@@ -31,25 +24,12 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr UINT kNoColourQuery = ~0U;
-const char* const kControlIdProperty = "caddoraControlId";
+constexpr int kBaseDpi = 96;
+// The base units of "MS Sans Serif" 8 and "System" 8 on the handheld at 96 dpi.
+constexpr int kBaseUnitX = 6;
+constexpr int kBaseUnitY = 13;
 
-int MulDiv(int number, int numerator, int denominator) {
-    const long long product = static_cast<long long>(number) * numerator;
-    const long long half = denominator / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / denominator
-                                         : (product - half) / denominator);
-}
-
-// The average character width the handheld derives from a font: the width of the 52
-// letters, halved and rounded.
-int AverageCharWidth(const QFontMetrics& metrics) {
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return (width / 26 + 1) / 2;
-}
-
-void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr) {
+void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr, int logicalDpi) {
     QPalette palette = widget->palette();
     LOGBRUSH lb{};
     const bool hasBrush = GetObject(hbr, lb) != FALSE;
@@ -78,37 +58,52 @@ void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr) {
     widget->setPalette(palette);
     LOGFONT lf{};
     if (GetObject(dc.GetCurrentFont(), lf)) {
-        widget->setFont(ToQFont(lf));
+        widget->setFont(ToQFont(lf, logicalDpi));
     }
 }
 
-std::unique_ptr<CWnd> MakeWrapper(ControlClass cls) {
-    switch (cls) {
-    case ControlClass::Static:
-        return std::make_unique<CStatic>();
-    case ControlClass::UpDown:
-        return std::make_unique<CSpinButtonCtrl>();
-    case ControlClass::ListView:
-        return std::make_unique<CListCtrl>();
-    default:
-        return std::make_unique<CWnd>();
+// A text caption names the control that follows it, for screen readers.
+void NameByCaption(QWidget* widget, int id, QWidget* previous) {
+    auto* caption = dynamic_cast<StaticWidget*>(previous);
+    if (caption == nullptr || !caption->pixmap().isNull() || caption->text().isEmpty()) {
+        return;
     }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        caption->setBuddy(edit);
+    } else if (id != IDC_STATIC) {
+        widget->setAccessibleDescription(caption->text());
+    }
+}
+
+// What every control takes from its template item, whatever its kind.
+void ApplyCommonProperties(QWidget* widget, const DialogItemTemplate& item, const ControlKind& kind,
+                           const QRect& geometry, const QFont& font) {
+    widget->setProperty(kControlIdProperty, item.id);
+    widget->setObjectName(QStringLiteral("control%1").arg(item.id));
+    if (item.accessibleName != nullptr) {
+        const QString name = ToQString(item.accessibleName);
+        if (auto* picture = dynamic_cast<StaticWidget*>(widget)) {
+            picture->SetName(name);
+        } else {
+            widget->setAccessibleName(name);
+            widget->setToolTip(name);
+        }
+    }
+    widget->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : kind.focusWithoutTabStop);
+    widget->setFont(font);
+    widget->setGeometry(geometry);
+    widget->setVisible((item.style & WS_VISIBLE) != 0);
 }
 
 } // namespace
 
-struct CDialog::Control {
-    QWidget* widget;
-    int id;
-    DWORD style;
-    UINT ctlColor;
-    HFONT hFont;
-    std::unique_ptr<CWnd> wrapper;
-    CWnd* bound = nullptr;
-};
+DialogBaseUnits DialogBaseUnitsAt(int logicalDpiX, int logicalDpiY) {
+    return {MulDiv(kBaseUnitX, logicalDpiX, kBaseDpi), MulDiv(kBaseUnitY, logicalDpiY, kBaseDpi)};
+}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd),
+      m_controls(std::make_unique<DialogControls>()) {}
 
 CDialog::~CDialog() {
     // The members of the derived dialog are gone already; only the windows are left.
@@ -116,7 +111,8 @@ CDialog::~CDialog() {
 }
 
 INT_PTR CDialog::DoModal() {
-    if (!CreateWindowFromTemplate()) {
+    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (dlgTemplate == nullptr || !CreateWindowFromTemplate(ModalOwner(*dlgTemplate))) {
         return -1;
     }
     if (OnInitDialog()) {
@@ -131,7 +127,7 @@ INT_PTR CDialog::DoModal() {
 }
 
 BOOL CDialog::Create() {
-    if (!CreateWindowFromTemplate()) {
+    if (!CreateWindowFromTemplate(m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr)) {
         return FALSE;
     }
     if (OnInitDialog()) {
@@ -181,47 +177,78 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 }
 
 CWnd* CDialog::GetDlgItem(int nID) const {
-    for (const auto& control : m_controls) {
-        if (control->id == nID) {
-            return control->bound != nullptr ? control->bound : control->wrapper.get();
-        }
-    }
-    return nullptr;
+    const DialogControl* control = m_controls->ById(nID);
+    return control != nullptr ? control->Object() : nullptr;
 }
 
 CWnd* CDialog::FromHandle(HWND hWnd) const {
     if (hWnd != nullptr && hWnd == m_hWnd) {
         return const_cast<CDialog*>(this);
     }
-    const Control* control = FindControl(hWnd);
-    if (control == nullptr) {
-        return nullptr;
-    }
-    return control->bound != nullptr ? control->bound : control->wrapper.get();
+    const DialogControl* control = FindControl(hWnd);
+    return control != nullptr ? control->Object() : nullptr;
 }
 
 void CDialog::CenterWindow() {
     if (!m_widget) {
         return;
     }
-    QScreen* screen = m_widget->screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return;
-    }
     QRect frame = m_widget->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    if (const QWidget* owner = m_widget->parentWidget()) {
+        frame.moveCenter(owner->window()->frameGeometry().center());
+    } else {
+        QScreen* screen = m_widget->screen();
+        if (screen == nullptr) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        if (screen == nullptr) {
+            return;
+        }
+        frame.moveCenter(screen->availableGeometry().center());
+    }
     m_widget->move(frame.topLeft());
 }
 
 void CDialog::SetIcon(HICON hIcon, BOOL /*bBigIcon*/) {
     // Qt picks the image for each size from one icon, so the big and the small icon are the
     // same call here.
-    if (m_widget) {
-        m_widget->setWindowIcon(IconFromHandle(hIcon));
+    if (!m_widget) {
+        return;
     }
+    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    const bool appWindow = dlgTemplate != nullptr && (dlgTemplate->exStyle & WS_EX_APPWINDOW);
+    // Reading the images waits for the first frame, so that the window shows no later for
+    // them.
+    m_widget->AfterFirstFrame([widget = m_widget.get(), hIcon, appWindow] {
+        const QIcon icon = IconFromHandle(hIcon);
+        if (appWindow) {
+            QApplication::setWindowIcon(icon);
+        }
+        widget->setWindowIcon(icon);
+    });
+}
+
+BOOL CDialog::LoadAccelTable(UINT nIDResource) {
+    const AcceleratorTable* table = FindAcceleratorTable(nIDResource);
+    if (table == nullptr || !m_widget) {
+        return FALSE;
+    }
+    for (const ACCEL& accel : table->entries) {
+        const QKeySequence keys = ToKeySequence(accel);
+        if (keys.isEmpty()) {
+            continue;
+        }
+        auto* shortcut = new QShortcut(keys, m_widget.get()); // owned by the dialog's window
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, m_widget.get(),
+                         [this, nID = accel.cmd] { OnCommand(nID, 0); });
+        if (const DialogControl* control = m_controls->ById(accel.cmd)) {
+            if (auto* picture = dynamic_cast<StaticWidget*>(control->widget)) {
+                picture->AddKeyName(KeyName(accel));
+            }
+        }
+    }
+    return TRUE;
 }
 
 void CDialog::MapDialogRect(RECT* lpRect) const {
@@ -250,23 +277,23 @@ void CDialog::QueryColours(HWND hWnd) {
     if (hWnd == m_hWnd) {
         CDC dc(m_font.m_hObject, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW), OPAQUE);
         const HBRUSH hbr = SendCtlColor(&dc, this, CTLCOLOR_DLG);
-        ApplyColours(hWnd, CTLCOLOR_DLG, dc, hbr);
+        ApplyColours(hWnd, CTLCOLOR_DLG, dc, hbr, LogicalDpi());
         return;
     }
-    Control* control = FindControl(hWnd);
+    const DialogControl* control = FindControl(hWnd);
     if (control == nullptr || control->ctlColor == kNoColourQuery) {
         return;
     }
     CDC dc(control->hFont, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW), OPAQUE);
     const HBRUSH hbr = SendCtlColor(&dc, FromHandle(hWnd), control->ctlColor);
-    ApplyColours(hWnd, control->ctlColor, dc, hbr);
+    ApplyColours(hWnd, control->ctlColor, dc, hbr, LogicalDpi());
 }
 
 HFONT CDialog::GetControlFont(HWND hWnd) const {
     if (hWnd != nullptr && hWnd == m_hWnd) {
         return m_font.m_hObject;
     }
-    const Control* control = FindControl(hWnd);
+    const DialogControl* control = FindControl(hWnd);
     return control != nullptr ? control->hFont : nullptr;
 }
 
@@ -275,9 +302,9 @@ void CDialog::SetControlFont(HWND hWnd, HFONT hFont) {
     if (!GetObject(hFont, lf)) {
         return;
     }
-    if (Control* control = FindControl(hWnd)) {
+    if (DialogControl* control = FindControl(hWnd)) {
         control->hFont = hFont;
-        hWnd->setFont(ToQFont(lf));
+        hWnd->setFont(ToQFont(lf, LogicalDpi()));
     }
 }
 
@@ -285,13 +312,10 @@ void CDialog::BindControl(int nIDC, CWnd& rControl) {
     if (rControl.m_hWnd != nullptr) {
         return;
     }
-    for (auto& control : m_controls) {
-        if (control->id == nIDC) {
-            rControl.SubclassWindow(control->widget);
-            control->bound = &rControl;
-            QueryColours(control->widget);
-            return;
-        }
+    if (DialogControl* control = m_controls->ById(nIDC)) {
+        rControl.SubclassWindow(control->widget);
+        control->bound = &rControl;
+        QueryColours(control->widget);
     }
 }
 
@@ -304,7 +328,28 @@ CDialog* CDialog::FromWidget(const QWidget* widget) {
     return nullptr;
 }
 
-BOOL CDialog::CreateWindowFromTemplate() {
+HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
+    if (m_pParentWnd != nullptr) {
+        return m_pParentWnd->m_hWnd;
+    }
+    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
+        return nullptr;
+    }
+    // As the handheld's class library does for a dialog built without a parent: the dialog
+    // that is open and active owns it, else the application's main window.
+    for (QWidget* candidate : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        if (candidate != nullptr && FromWidget(candidate) != nullptr) {
+            return candidate->window();
+        }
+    }
+    const CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
+        return app->m_pMainWnd->m_hWnd;
+    }
+    return nullptr;
+}
+
+BOOL CDialog::CreateWindowFromTemplate(HWND owner) {
     ReleaseWindow(true);
     m_bEnded = FALSE;
     m_nModalResult = -1;
@@ -320,10 +365,17 @@ BOOL CDialog::CreateWindowFromTemplate() {
         // The caption's OK button of the handheld; here the close box plays its part.
         closeCommand = IDOK;
     }
-    QWidget* parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    m_widget = std::make_unique<DialogWidget>(*this, parent, closeCommand);
+    m_widget = std::make_unique<DialogWidget>(*this, owner, closeCommand);
     m_hWnd = m_widget.get();
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // An application window is a normal top-level window that taskbars list; any other
+    // dialog is one, kept above its owner. Neither can be resized, so neither offers to
+    // maximise.
+    const bool appWindow = (dlgTemplate->exStyle & WS_EX_APPWINDOW) != 0;
+    Qt::WindowFlags flags = appWindow ? Qt::WindowFlags(Qt::Window) : Qt::WindowFlags(Qt::Dialog);
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (appWindow) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
     if (closeCommand != 0) {
         flags |= Qt::WindowCloseButtonHint;
     }
@@ -331,13 +383,12 @@ BOOL CDialog::CreateWindowFromTemplate() {
     m_widget->setWindowTitle(ToQString(dlgTemplate->caption));
     m_widget->setObjectName(QStringLiteral("dialog%1").arg(m_nIDTemplate));
 
+    const DialogBaseUnits units = DialogBaseUnitsAt(m_widget->logicalDpiX(), LogicalDpi());
+    m_nBaseUnitX = units.cx;
+    m_nBaseUnitY = units.cy;
     const LOGFONT lf = LogFontFromPoints(dlgTemplate->fontFace, dlgTemplate->pointSize);
     m_font.CreateFontIndirect(&lf);
-    const QFont font = ToQFont(lf);
-    m_widget->setFont(font);
-    const QFontMetrics metrics(font);
-    m_nBaseUnitX = AverageCharWidth(metrics);
-    m_nBaseUnitY = metrics.height();
+    m_widget->setFont(ToQFont(lf, LogicalDpi()));
 
     RECT client{0, 0, dlgTemplate->cx, dlgTemplate->cy};
     MapDialogRect(&client);
@@ -347,6 +398,8 @@ BOOL CDialog::CreateWindowFromTemplate() {
     return TRUE;
 }
 
+// The form builder's way: each control is made by the entry of its kind, then everything
+// the kinds share is applied in one pass, and last the order of the whole set.
 void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
     QButtonGroup* radioGroup = nullptr;
     QWidget* previous = nullptr;
@@ -356,150 +409,22 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
         }
         RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
         MapDialogRect(&rect);
-        QRect geometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        QWidget* widget = nullptr;
-        UINT ctlColor = kNoColourQuery;
-        const int id = item.id;
-        switch (item.windowClass) {
-        case ControlClass::Static: {
-            auto* label = new StaticWidget(m_widget.get()); // owned by the dialog's window
-            if ((item.style & SS_TYPEMASK) == SS_BITMAP) {
-                const QPixmap pixmap = LoadBitmapResource(item.imageId);
-                if (!pixmap.isNull()) {
-                    label->setPixmap(pixmap);
-                    geometry.setSize(pixmap.deviceIndependentSize().toSize());
-                }
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            } else {
-                label->setTextFormat(Qt::PlainText);
-                label->setText(ToQString(item.text != nullptr ? item.text : u""));
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                // A one-line caption that the installed face draws a little wider than the
-                // handheld's own grows to its text, instead of losing its last letters.
-                label->setWordWrap(item.cy >= 16);
-                if (!label->wordWrap()) {
-                    const int needed =
-                        QFontMetrics(m_widget->font()).horizontalAdvance(label->text()) + 1;
-                    geometry.setWidth(std::max(geometry.width(), needed));
-                }
-            }
-            if (item.style & SS_NOTIFY) {
-                label->onClicked = [this, id] { OnCommand(static_cast<UINT>(id), STN_CLICKED); };
-                label->setCursor(Qt::PointingHandCursor);
-            }
-            ctlColor = CTLCOLOR_STATIC;
-            widget = label;
-            break;
-        }
-        case ControlClass::Edit: {
-            auto* edit = new QLineEdit(m_widget.get());
-            edit->setFrame((item.style & WS_BORDER) != 0);
-            if (item.style & ES_NUMBER) {
-                edit->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
-            }
-            edit->setText(ToQString(item.text != nullptr ? item.text : u""));
-            ctlColor = CTLCOLOR_EDIT;
-            widget = edit;
-            break;
-        }
-        case ControlClass::Button: {
-            const DWORD type = item.style & BS_TYPEMASK;
-            QAbstractButton* button = nullptr;
-            if (type == BS_AUTORADIOBUTTON) {
-                button = new QRadioButton(m_widget.get());
-                button->setAutoExclusive(false);
-                if (radioGroup == nullptr) {
-                    radioGroup = new QButtonGroup(m_widget.get());
-                }
-                radioGroup->addButton(button);
-                ctlColor = CTLCOLOR_STATIC;
-            } else {
-                auto* push = new QPushButton(m_widget.get());
-                push->setAutoDefault(false);
-                if (type == BS_DEFPUSHBUTTON) {
-                    push->setDefault(true);
-                    m_nDefaultId = id;
-                }
-                button = push;
-                ctlColor = CTLCOLOR_BTN;
-            }
-            button->setText(ToQString(item.text != nullptr ? item.text : u""));
-            QObject::connect(button, &QAbstractButton::clicked, m_widget.get(),
-                             [this, id] { OnCommand(static_cast<UINT>(id), BN_CLICKED); });
-            widget = button;
-            break;
-        }
-        case ControlClass::UpDown: {
-            auto* upDown = new UpDownWidget(m_widget.get());
-            auto* buddy = qobject_cast<QLineEdit*>(previous);
-            if ((item.style & UDS_AUTOBUDDY) && buddy != nullptr) {
-                upDown->SetBuddy(buddy, (item.style & UDS_SETBUDDYINT) != 0,
-                                 (item.style & UDS_ARROWKEYS) != 0);
-                if (item.style & UDS_ALIGNRIGHT) {
-                    // The arrows sit inside the field's right edge; the field gives up
-                    // their width.
-                    QRect field = buddy->geometry();
-                    field.setWidth(field.width() - geometry.width());
-                    buddy->setGeometry(field);
-                    geometry =
-                        QRect(field.right() + 1, field.top(), geometry.width(), field.height());
-                }
-            }
-            widget = upDown;
-            break;
-        }
-        case ControlClass::ListView: {
-            auto* list = new QTreeWidget(m_widget.get());
-            list->setRootIsDecorated(false);
-            list->setItemsExpandable(false);
-            list->setUniformRowHeights(true);
-            list->setIndentation(0);
-            list->setColumnCount(0);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setSelectionBehavior(QAbstractItemView::SelectRows);
-            list->header()->setSectionsClickable(false);
-            list->header()->setStretchLastSection(false);
-            list->setFrameShape((item.style & WS_BORDER) ? QFrame::Box : QFrame::NoFrame);
-            widget = list;
-            break;
-        }
-        }
-        // A text caption names the control that follows it, for screen readers.
-        auto* caption = dynamic_cast<StaticWidget*>(previous);
-        if (caption != nullptr && caption->pixmap().isNull() && !caption->text().isEmpty()) {
-            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                caption->setBuddy(edit);
-            } else if (id != IDC_STATIC) {
-                widget->setAccessibleDescription(caption->text());
-            }
-        }
-        widget->setProperty(kControlIdProperty, id);
-        widget->setObjectName(QStringLiteral("control%1").arg(id));
-        if (item.accessibleName != nullptr) {
-            widget->setAccessibleName(ToQString(item.accessibleName));
-            widget->setToolTip(ToQString(item.accessibleName));
-        }
-        if (item.style & WS_TABSTOP) {
-            widget->setFocusPolicy(Qt::StrongFocus);
-        } else if (item.windowClass == ControlClass::Static ||
-                   item.windowClass == ControlClass::UpDown) {
-            widget->setFocusPolicy(Qt::NoFocus);
-        } else {
-            widget->setFocusPolicy(Qt::ClickFocus);
-        }
-        widget->setFont(m_widget->font());
-        widget->setGeometry(geometry);
-        widget->setVisible((item.style & WS_VISIBLE) != 0);
-        m_controls.push_back(
-            std::unique_ptr<Control>(new Control{widget, id, item.style, ctlColor, m_font.m_hObject,
-                                                 MakeWrapper(item.windowClass), nullptr}));
-        m_controls.back()->wrapper->SubclassWindow(widget);
+        ControlSite site{*this, *m_widget,
+                         QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                         previous, radioGroup};
+        const ControlKind& kind = ControlKindOf(item);
+        QWidget* widget = kind.create(site, item);
+        NameByCaption(widget, item.id, previous);
+        ApplyCommonProperties(widget, item, kind, site.geometry, m_widget->font());
+        auto control = std::unique_ptr<DialogControl>(new DialogControl{
+            widget, item.id, item.style, kind.ctlColor, m_font.m_hObject, kind.wrap(), nullptr});
+        control->wrapper->SubclassWindow(widget);
+        m_controls->Add(std::move(control));
         previous = widget;
     }
     // The template's order is the Tab order and, first on top, the Z order.
     QWidget* lastTabStop = nullptr;
-    for (const auto& control : m_controls) {
+    for (const auto& control : m_controls->InOrder()) {
         control->widget->lower();
         if (control->style & WS_TABSTOP) {
             if (lastTabStop != nullptr) {
@@ -508,13 +433,13 @@ void CDialog::CreateControls(const DialogTemplate& dlgTemplate) {
             lastTabStop = control->widget;
         }
     }
-    for (const auto& control : m_controls) {
+    for (const auto& control : m_controls->InOrder()) {
         QueryColours(control->widget);
     }
 }
 
 void CDialog::FocusFirstTabStop() {
-    for (const auto& control : m_controls) {
+    for (const auto& control : m_controls->InOrder()) {
         if ((control->style & WS_TABSTOP) && control->widget->isEnabled()) {
             control->widget->setFocus(Qt::TabFocusReason);
             if (auto* edit = qobject_cast<QLineEdit*>(control->widget)) {
@@ -526,31 +451,21 @@ void CDialog::FocusFirstTabStop() {
 }
 
 void CDialog::ReleaseWindow(bool unbindMembers) {
-    for (auto& control : m_controls) {
+    for (const auto& control : m_controls->InOrder()) {
         if (unbindMembers && control->bound != nullptr) {
             control->bound->UnsubclassWindow();
         }
     }
-    m_controls.clear();
+    m_controls = std::make_unique<DialogControls>();
     m_widget.reset();
     m_hWnd = nullptr;
     m_font.DeleteObject();
 }
 
-CDialog::Control* CDialog::FindControl(HWND hWnd) {
-    for (auto& control : m_controls) {
-        if (control->widget == hWnd) {
-            return control.get();
-        }
-    }
-    return nullptr;
+DialogControl* CDialog::FindControl(HWND hWnd) const {
+    return m_controls->ByWidget(hWnd);
 }
 
-const CDialog::Control* CDialog::FindControl(HWND hWnd) const {
-    for (const auto& control : m_controls) {
-        if (control->widget == hWnd) {
-            return control.get();
-        }
-    }
-    return nullptr;
+int CDialog::LogicalDpi() const {
+    return m_widget ? m_widget->logicalDpiY() : kBaseDpi;
 }

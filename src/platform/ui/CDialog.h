@@ -22,10 +22,19 @@
 #include "DialogTemplate.h"
 
 #include <memory>
-#include <vector>
 
 class CDataExchange;
+class DialogControls;
 class DialogWidget;
+struct DialogControl;
+
+// The dialog base units at a screen's logical dpi: those the handheld gives both template
+// fonts at 96 dpi (6 x 13 pixels), scaled and rounded as it scales them.
+struct DialogBaseUnits {
+    int cx;
+    int cy;
+};
+DialogBaseUnits DialogBaseUnitsAt(int logicalDpiX, int logicalDpiY);
 
 class CDialog : public CWnd {
 public:
@@ -33,7 +42,9 @@ public:
     ~CDialog() override;
 
     // Runs the dialog modally and answers the code given to EndDialog, or -1 when the
-    // dialog could not be created.
+    // dialog could not be created. A dialog built with no parent is owned by the window that
+    // is active when it opens (the dialog that opens it) and centred over it, unless it is an
+    // application window (WS_EX_APPWINDOW), which nothing owns.
     virtual INT_PTR DoModal();
     // Creates the dialog without running it, as DoModal does up to its modal loop: the
     // window exists, OnInitDialog has run and the dialog is shown. For previews and tests.
@@ -49,15 +60,23 @@ public:
     CWnd* GetDlgItem(int nID) const;
     // The object that stands for a widget of this dialog: a bound member, else the wrapper.
     CWnd* FromHandle(HWND hWnd) const;
+    // Centres the dialog over its owner, or on the screen when it has none.
     void CenterWindow();
+    // The window's icon. Its images are read once the window has shown its first frame; the
+    // icon of an application window becomes the icon of every window of the program.
     void SetIcon(HICON hIcon, BOOL bBigIcon);
+    // Gives the dialog the keys of an accelerator table: each sends its command, with code
+    // 0, as a tap on the control of that id would; a picture's tooltip names its keys.
+    BOOL LoadAccelTable(UINT nIDResource);
     void MapDialogRect(RECT* lpRect) const;
-    // Average character width and height of the dialog's font, in pixels.
+    // The dialog base units: the template font's average character width and height as the
+    // handheld gives them at 96 dpi (6 x 13 pixels), scaled by the screen's logical dpi.
     int GetBaseUnitX() const { return m_nBaseUnitX; }
     int GetBaseUnitY() const { return m_nBaseUnitY; }
     UINT GetTemplateId() const { return m_nIDTemplate; }
     // The command that Enter gives when no push button has the focus.
     int GetDefID() const { return m_nDefaultId; }
+    void SetDefID(UINT nID) { m_nDefaultId = static_cast<int>(nID); }
 
     // WM_COMMAND from a control, or Enter (the default button), Escape (IDCANCEL) or the
     // caption's close box. Answers whether a handler ran.
@@ -82,20 +101,19 @@ protected:
     virtual void OnCancel();
 
 private:
-    struct Control;
-
-    BOOL CreateWindowFromTemplate();
+    BOOL CreateWindowFromTemplate(HWND owner);
+    HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
     void CreateControls(const DialogTemplate& dlgTemplate);
     void FocusFirstTabStop();
     void ReleaseWindow(bool unbindMembers);
     HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    Control* FindControl(HWND hWnd);
-    const Control* FindControl(HWND hWnd) const;
+    DialogControl* FindControl(HWND hWnd) const;
+    int LogicalDpi() const;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     std::unique_ptr<DialogWidget> m_widget;
-    std::vector<std::unique_ptr<Control>> m_controls;
+    std::unique_ptr<DialogControls> m_controls;
     CFont m_font;
     int m_nBaseUnitX = 0;
     int m_nBaseUnitY = 0;

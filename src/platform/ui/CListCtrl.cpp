@@ -143,11 +143,15 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nStateMask) {
     }
     if (nStateMask & LVIS_SELECTED) {
         const bool select = (nState & LVIS_SELECTED) != 0;
-        // A single-selection list (LVS_SINGLESEL) moves its one selection to the row.
+        // A single-selection list (LVS_SINGLESEL) moves its one selection to the row, and
+        // the current row goes with it, so that the arrow keys move on from there.
         if (select && List(m_hWnd)->selectionMode() == QAbstractItemView::SingleSelection) {
             List(m_hWnd)->clearSelection();
         }
         row->setSelected(select);
+        if (select) {
+            List(m_hWnd)->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+        }
     }
     if ((nStateMask & LVIS_FOCUSED) && (nState & LVIS_FOCUSED)) {
         List(m_hWnd)->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);

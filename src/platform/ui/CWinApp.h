@@ -1,7 +1,10 @@
 #pragma once
 // The application frame: the one application object's start-up runs once; when it answers
-// FALSE the frame runs shut-down at once and ends the process with its result.
+// FALSE the frame runs shut-down at once and ends the process with its result. Whatever
+// ends the run (the player, a termination signal, the end of the desktop session, a lost
+// display), start-up finishes and shut-down runs exactly once.
 #include "CCmdTarget.h"
+#include "platform/core/CString.h"
 
 class CWnd;
 
@@ -12,17 +15,37 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
+    // The process is exiting while start-up still runs and cannot return: the toolkit ends
+    // the process from inside the main dialog's loop when the display connection is lost.
+    // Does what start-up does once its main dialog has closed; the frame then runs
+    // shut-down. No window may be touched here.
+    virtual void FinishInstanceAtExit();
+
+    // Ends the run from outside, as a termination signal or the session manager asks: every
+    // open dialog ends as if cancelled, innermost first, so that start-up and shut-down go
+    // on in their own order and save what they always save. From then on a dialog that
+    // opens ends at once and a message box shows nothing. Asking again changes nothing.
+    void EndSession();
+    BOOL IsEndingSession() const { return m_bEndingSession; }
+    // A second start asked for this copy: the main window, and the dialog open above it,
+    // come to the front.
+    void BringWindowsToFront();
 
     CWnd* m_pMainWnd = nullptr;
     const char16_t* m_pszAppName;
+    BOOL m_bEndingSession = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };
 
 // The application object that was constructed first and still lives.
 CWinApp* AfxGetApp();
-// Starts the toolkit (Fusion style), then runs the application object's start-up and
-// shut-down; answers the process's exit code.
+// Starts the toolkit (Fusion style); when another copy already runs for the same settings,
+// asks that one to come to the front and answers at once: 0 when it did, 1 when it did not
+// answer. Otherwise runs the application object's start-up and shut-down, and answers the
+// process's exit code.
 int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();
+// Where this user's settings live; a second start meets the first through it.
+CString AfxGetSettingsLocation();

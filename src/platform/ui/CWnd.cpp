@@ -3,7 +3,9 @@
 #include "CDC.h"
 #include "CDialog.h"
 #include "CFont.h"
+#include "DialogControls.h"
 #include "QtConvert.h"
+#include "StaticWidget.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -17,10 +19,6 @@
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
-
-namespace {
-const char* const kControlIdProperty = "caddoraControlId";
-}
 
 int CWnd::GetDlgCtrlID() const {
     if (m_hWnd == nullptr) {
@@ -43,8 +41,10 @@ void CWnd::SetWindowText(const CString& text) {
         if (allSelected) {
             edit->selectAll();
         }
-    } else if (auto* label = qobject_cast<QLabel*>(m_hWnd)) {
-        label->setText(ToQString(text));
+    } else if (auto* label = dynamic_cast<StaticWidget*>(m_hWnd)) {
+        label->SetText(ToQString(text));
+    } else if (auto* other = qobject_cast<QLabel*>(m_hWnd)) {
+        other->setText(ToQString(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(m_hWnd)) {
         button->setText(ToQString(text));
     } else if (m_hWnd != nullptr) {

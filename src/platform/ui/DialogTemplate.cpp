@@ -1,11 +1,18 @@
 #include "DialogTemplate.h"
 
+#include "AcceleratorTable.h"
+
 #include <map>
 
 namespace {
 std::map<UINT, const DialogTemplate*>& Templates() {
     static std::map<UINT, const DialogTemplate*> templates;
     return templates;
+}
+
+std::map<UINT, const AcceleratorTable*>& AcceleratorTables() {
+    static std::map<UINT, const AcceleratorTable*> tables;
+    return tables;
 }
 } // namespace
 
@@ -22,4 +29,15 @@ const DialogTemplate* FindDialogTemplate(UINT nIDTemplate) {
 
 void UnregisterDialogTemplate(UINT nIDTemplate) {
     Templates().erase(nIDTemplate);
+}
+
+void RegisterAcceleratorTable(const AcceleratorTable* pTable) {
+    if (pTable != nullptr) {
+        AcceleratorTables()[pTable->id] = pTable;
+    }
+}
+
+const AcceleratorTable* FindAcceleratorTable(UINT nID) {
+    const auto found = AcceleratorTables().find(nID);
+    return found != AcceleratorTables().end() ? found->second : nullptr;
 }

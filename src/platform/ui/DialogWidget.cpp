@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 DialogWidget::DialogWidget(CDialog& owner, QWidget* parent, int closeCommand)
     : QDialog(parent), m_owner(owner), m_closeCommand(closeCommand) {}
@@ -39,4 +40,26 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
     if (m_closeCommand != 0) {
         m_owner.OnCommand(static_cast<UINT>(m_closeCommand), BN_CLICKED);
     }
+}
+
+void DialogWidget::AfterFirstFrame(std::function<void()> work) {
+    if (m_shownFirstFrame) {
+        work();
+    } else {
+        m_afterFirstFrame.push_back(std::move(work));
+    }
+}
+
+void DialogWidget::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (m_shownFirstFrame) {
+        return;
+    }
+    m_shownFirstFrame = true;
+    // The frame reaches the screen when this paint returns; the waiting work comes after.
+    QTimer::singleShot(0, this, [this] {
+        for (auto& work : std::exchange(m_afterFirstFrame, {})) {
+            work();
+        }
+    });
 }

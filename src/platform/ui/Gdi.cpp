@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 struct HFONT__ {
@@ -110,6 +111,15 @@ HBRUSH GetSysColorBrush(int nIndex) {
     default:
         return &brushes[2];
     }
+}
+
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0) {
+        return -1;
+    }
+    const long long product = static_cast<long long>(number) * numerator;
+    const long long half = std::abs(static_cast<long long>(denominator)) / 2;
+    return static_cast<int>((product + (product >= 0 ? half : -half)) / denominator);
 }
 
 int GdiLiveObjectCount() {

@@ -80,6 +80,9 @@ HBRUSH GetSysColorBrush(int nIndex);
 // exactly once.
 int GdiLiveObjectCount();
 
+// number * numerator / denominator, rounded half away from zero, without overflow on the way.
+int MulDiv(int number, int numerator, int denominator);
+
 struct RECT {
     LONG left;
     LONG top;

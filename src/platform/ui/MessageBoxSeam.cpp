@@ -1,10 +1,12 @@
 #include "MessageBoxSeam.h"
 
+#include "CWinApp.h"
 #include "QtConvert.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <deque>
 
 namespace {
@@ -28,8 +30,15 @@ int MessageBoxSeam::Show(const CString& text, UINT nType) {
         PendingQueue().pop_front();
         return answer;
     }
+    if (const CWinApp* app = AfxGetApp(); app != nullptr && app->IsEndingSession()) {
+        // Nobody is there to answer while the run ends (the display may be gone already):
+        // the message goes to the standard error stream and takes the first answer.
+        std::fprintf(stderr, "Caddora: %s\n", text.ToUtf8().c_str());
+        return IDOK;
+    }
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    // The program's name alone: the title the player reads is exactly it.
+    box.setWindowTitle(QApplication::applicationName());
     box.setText(ToQString(text));
     box.setIcon((nType & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);

@@ -9,7 +9,8 @@
 class MessageBoxSeam {
 public:
     // Shows a modal message box unless an answer was queued, in which case the box does not
-    // appear and the queued answer is taken. Every text shown is recorded.
+    // appear and the queued answer is taken; while the run ends the text goes to the
+    // standard error stream instead. Every text shown is recorded.
     static int Show(const CString& text, UINT nType);
     static void SetNextAnswer(int answer);
     static int PendingAnswers();

@@ -1,10 +1,10 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"
 #include "platform/core/COleDateTime.h"
+#include "support/MemoryFileBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -14,11 +14,7 @@ std::vector<BYTE> Store(const CString& text) {
     CArchive ar(&file, CArchive::store);
     ar << text;
     ar.Close();
-    const auto length = static_cast<std::size_t>(file.GetLength());
-    BYTE* block = file.Detach();
-    std::vector<BYTE> bytes(block, block + length);
-    std::free(block);
-    return bytes;
+    return TakeBytes(file);
 }
 
 CString Load(std::vector<BYTE> bytes) {

@@ -1,9 +1,9 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"
+#include "support/MemoryFileBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -23,14 +23,6 @@ public:
     std::vector<UINT> writes;
 };
 
-std::vector<BYTE> Contents(CMemFile& file) {
-    const auto length = static_cast<std::size_t>(file.GetLength());
-    BYTE* block = file.Detach();
-    std::vector<BYTE> bytes(block, block + length);
-    std::free(block);
-    return bytes;
-}
-
 } // namespace
 
 TEST(ArchiveWords, StoredLowestByteFirstWithoutPadding) {
@@ -41,7 +33,7 @@ TEST(ArchiveWords, StoredLowestByteFirstWithoutPadding) {
     ar.Close();
     const std::vector<BYTE> expected = {0xAB, 0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF,
                                         0xBE, 0,    0,    0,    0,    0,    0,    0xF0, 0x3F};
-    EXPECT_EQ(Contents(file), expected);
+    EXPECT_EQ(TakeBytes(file), expected);
 }
 
 TEST(ArchiveWords, StoreGoesToTheFileOnlyWhenTheBufferIsFullOrClosed) {

@@ -101,7 +101,7 @@ TEST_F(ColourQuery, AFontChangeAsksAgainAndTheControlDrawsWithTheNewFont) {
     EXPECT_EQ(dialog.m_queries[0].id, kNumberField);
     EXPECT_EQ(dialog.GetDlgItem(kNumberField)->GetFont(), font.m_hObject);
     const QFont drawn = dialog.GetDlgItem(kNumberField)->m_hWnd->font();
-    EXPECT_EQ(drawn.pixelSize(), 17);
+    EXPECT_EQ(drawn.pixelSize(), StandInPixelSize(17));
     EXPECT_TRUE(drawn.bold());
     dialog.DestroyWindow();
 }

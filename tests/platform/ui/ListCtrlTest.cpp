@@ -5,6 +5,7 @@
 #include "res/Resource.h"
 
 #include <QHeaderView>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -76,6 +77,30 @@ TEST_F(ListView, SelectingARowOfASingleSelectionListClearsTheOtherRow) {
     EXPECT_EQ(list->GetNextItem(2, LVNI_SELECTED), -1);
     list->SetItemState(2, 0, LVIS_SELECTED);
     EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
+// The current row is the one the focus frame marks and the arrow keys move from.
+TEST_F(ListView, TheCurrentRowIsTheSelectedOneAndNoneWithoutASelection) {
+    for (int i = 0; i < 8; ++i) {
+        Append(u"Club", u"100", i + 1);
+    }
+    auto* view = qobject_cast<QTreeWidget*>(list->m_hWnd);
+    ASSERT_TRUE(Activate(view));
+    view->setFocus();
+    EXPECT_EQ(view->currentItem(), nullptr) << "the focus alone marks no row";
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), 0) << "the first Down selects the first row";
+
+    list->SetItemState(5, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list->GetItemState(5, LVIS_FOCUSED), LVIS_FOCUSED);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(list->GetNextItem(-1, LVNI_SELECTED), 6) << "and the next moves on from there";
+
+    list->DeleteAllItems();
+    Append(u"Club", u"100", 1);
+    view->clearFocus();
+    view->setFocus();
+    EXPECT_EQ(view->currentItem(), nullptr) << "a rebuild drops the current row";
 }
 
 TEST_F(ListView, FullRowSelectionIsTheOnlyExtendedStyle) {

@@ -1,8 +1,12 @@
 #include "support/UiTest.h"
 #include "TestDialogs.h"
 
+#include "platform/ui/DialogControls.h"
+#include "platform/ui/QtConvert.h"
 #include "res/Resource.h"
 
+#include <QAccessible>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,17 +32,46 @@ protected:
     }
 };
 
-TEST_F(TemplateLayout, BaseUnitsComeFromTheDialogFont) {
-    FormDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    const QFontMetrics metrics(dialog.GetSafeHwnd()->font());
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    EXPECT_EQ(dialog.GetBaseUnitX(), (letters / 26 + 1) / 2);
-    EXPECT_EQ(dialog.GetBaseUnitY(), metrics.height());
-    EXPECT_GT(dialog.GetBaseUnitX(), 3);
-    EXPECT_GT(dialog.GetBaseUnitY(), 8);
-    EXPECT_EQ(dialog.GetSafeHwnd()->size(), Expected(dialog, 0, 0, 160, 120).size());
+// Whatever face stands in: 6 x 13 at 96 dpi, the handheld's own 8 x 16 at 120 dpi.
+TEST_F(TemplateLayout, BaseUnitsAreSixByThirteenScaledByTheLogicalDpiAndSizeTheDialogs) {
+    struct Units {
+        int dpi;
+        int cx;
+        int cy;
+    };
+    for (const Units& u :
+         {Units{96, 6, 13}, Units{120, 8, 16}, Units{144, 9, 20}, Units{192, 12, 26}}) {
+        EXPECT_EQ(DialogBaseUnitsAt(u.dpi, u.dpi).cx, u.cx) << u.dpi;
+        EXPECT_EQ(DialogBaseUnitsAt(u.dpi, u.dpi).cy, u.cy) << u.dpi;
+    }
+    struct Size {
+        UINT id;
+        QSize pixels;
+    };
+    for (const Size& s : {Size{IDD_CADDORA_DIALOG, {269, 288}}, Size{IDD_SETUP, {234, 301}},
+                          Size{IDD_EDIT_CLUB, {227, 197}}}) {
+        CDialog dialog(s.id);
+        ASSERT_TRUE(dialog.Create());
+        EXPECT_EQ(dialog.GetBaseUnitX() * 100 + dialog.GetBaseUnitY(), 613) << s.id;
+        EXPECT_EQ(dialog.GetSafeHwnd()->size(), s.pixels) << s.id;
+    }
+}
+
+TEST_F(TemplateLayout, TheHandheldFacesAreDrawnInTheStandInFaceFoundDirectly) {
+    struct Face {
+        const char16_t* name;
+        LONG weight;
+    };
+    for (const Face& f : {Face{u"MS Sans Serif", FW_NORMAL}, Face{u"System", FW_NORMAL},
+                          Face{u"System", FW_BOLD}, Face{u"", FW_BOLD}}) {
+        LOGFONT lf = LogFontFromPoints(f.name, 8);
+        lf.lfWeight = f.weight;
+        const QFontInfo info(ToQFont(lf));
+        EXPECT_EQ(info.family(), QString::fromLatin1(kStandInFace))
+            << ToQString(f.name).toStdString();
+        EXPECT_TRUE(info.exactMatch()) << "installed, so that no look-up falls back";
+        EXPECT_EQ(info.bold(), f.weight == FW_BOLD);
+    }
 }
 
 struct Placement {
@@ -80,7 +113,7 @@ TEST_F(TemplateLayout, TabOrderFollowsTheTemplateAndSkipsNonTabStops) {
     QWidget* w = start;
     do {
         if (w->focusPolicy() & Qt::TabFocus) {
-            order.push_back(w->property("caddoraControlId").toInt());
+            order.push_back(w->property(kControlIdProperty).toInt());
         }
         w = w->nextInFocusChain();
     } while (w != start && order.size() < 20);
@@ -107,18 +140,25 @@ TEST_F(TemplateLayout, TheFirstControlOfTheTemplateIsTopmost) {
     EXPECT_GT(depth(field), depth(minus10));
 }
 
-TEST_F(TemplateLayout, AOneLineCaptionShowsItsWholeTextAndNeverShrinks) {
-    CDialog dialog(IDD_CADDORA_DIALOG);
+TEST_F(TemplateLayout, AOneLineTextTooLongForItsRectangleEndsInAnEllipsisAndShowsWhole) {
+    FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    for (QLabel* label : dialog.GetSafeHwnd()->findChildren<QLabel*>()) {
-        if (label->text() == QStringLiteral("Recommendation:")) {
-            EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
-            EXPECT_GE(label->width(), Expected(dialog, 45, 69, 58, 8).width());
-            EXPECT_EQ(label->pos(), Expected(dialog, 45, 69, 58, 8).topLeft());
-            return;
-        }
-    }
-    ADD_FAILURE() << "no \"Recommendation:\" caption";
+    auto* caption = qobject_cast<QLabel*>(dialog.m_caption.m_hWnd);
+    const QRect rectangle = caption->geometry();
+    EXPECT_TRUE(caption->toolTip().isEmpty()) << "a text that fits needs no tooltip";
+
+    const QString whole = QStringLiteral("A caption much too long for its rectangle");
+    const QString shown =
+        caption->fontMetrics().elidedText(whole, Qt::ElideRight, rectangle.width());
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026)));
+    dialog.m_caption.SetWindowText(FromQString(shown));
+    const QImage elided = caption->grab().toImage();
+    dialog.m_caption.SetWindowText(FromQString(whole));
+
+    EXPECT_EQ(caption->geometry(), rectangle) << "the rectangle stays the template's";
+    EXPECT_EQ(caption->grab().toImage(), elided) << "drawn as its start and an ellipsis";
+    EXPECT_EQ(caption->toolTip(), whole);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name), whole);
 }
 
 TEST_F(TemplateLayout, APictureWithoutItsBitmapKeepsTheTemplateSize) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -119,5 +121,28 @@ INSTANTIATE_TEST_SUITE_P(Icon, DamagedIcon, testing::ValuesIn(kDamages),
                              }
                              return name;
                          });
+
+// The desktop's icon: one PNG file (colour with alpha, for the corners outside the disc) for
+// each size the icon theme installs, and nothing else.
+TEST(DesktopIcon, HasAnRgbaPngFileForEachSize) {
+    const auto folder = std::filesystem::path(CADDORA_SOURCE_DIR) / "src/res/icons";
+    std::set<std::string> expected;
+    for (unsigned size : {16U, 32U, 48U, 64U, 128U, 256U}) {
+        const std::string name = "caddora-" + std::to_string(size) + ".png";
+        expected.insert(name);
+        const dib::Bytes png = dib::ReadFile(folder / name);
+        ASSERT_GT(png.size(), 26U) << name;
+        EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG") << name;
+        // The header chunk: width and height big-endian, then bit depth and colour type.
+        EXPECT_EQ(png[18] * 256U + png[19], size) << name;
+        EXPECT_EQ(png[22] * 256U + png[23], size) << name;
+        EXPECT_EQ(png[25], 6) << name;
+    }
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        found.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(found, expected);
+}
 
 } // namespace

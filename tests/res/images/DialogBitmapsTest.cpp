@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -24,6 +26,18 @@ const dib::BitmapExpectation kBitmaps[] = {
     {"bitmap139.bmp", 226, 146, 8, Picture::Banner},
 };
 
+// Their variants at twice the resolution, for screens with more device pixels than pixels.
+const dib::BitmapExpectation kFineBitmaps[] = {
+    {"bitmap131@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap132@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap133@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap134@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap135@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap136@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap137@2x.bmp", 348, 84, 8, Picture::Button},
+    {"bitmap139@2x.bmp", 452, 292, 8, Picture::Banner},
+};
+
 class DialogBitmap : public testing::TestWithParam<dib::BitmapExpectation> {};
 
 TEST_P(DialogBitmap, IsAnUncompressedPalettizedBitmapOfItsSizeOnTheDialogGreen) {
@@ -37,9 +51,41 @@ INSTANTIATE_TEST_SUITE_P(MainDialog, DialogBitmap, testing::ValuesIn(kBitmaps),
                              return std::string(info.param.file).substr(0, 9);
                          });
 
-TEST(DialogImageFolder, HoldsExactlyTheDialogBitmapsAndTheIcon) {
+INSTANTIATE_TEST_SUITE_P(FineVariants, DialogBitmap, testing::ValuesIn(kFineBitmaps),
+                         [](const testing::TestParamInfo<dib::BitmapExpectation>& info) {
+                             return std::string(info.param.file).substr(0, 9) + "AtTwice";
+                         });
+
+// A fine variant shows its own picture: each block of two by two of its pixels averages to
+// about the green of the one pixel it stands for.
+TEST(DialogBitmapVariants, ShowTheSamePictureAsTheirBitmaps) {
+    for (std::size_t i = 0; i < std::size(kBitmaps); ++i) {
+        const dib::Bytes normal = dib::ReadFile(kImages / kBitmaps[i].file);
+        const dib::Bytes fine = dib::ReadFile(kImages / kFineBitmaps[i].file);
+        dib::Dib n;
+        dib::Dib f;
+        ASSERT_EQ(dib::ReadDib(normal, 14, normal.size(), false, dib::U32(normal, 10), n), "");
+        ASSERT_EQ(dib::ReadDib(fine, 14, fine.size(), false, dib::U32(fine, 10), f), "");
+        double difference = 0;
+        for (int y = 0; y < n.rows; ++y) {
+            for (int x = 0; x < n.width; ++x) {
+                int green = 0;
+                for (int d = 0; d < 4; ++d) {
+                    green += dib::ColourAt(fine, f, 2 * x + d % 2, 2 * y + d / 2).g;
+                }
+                difference += std::abs(green / 4.0 - dib::ColourAt(normal, n, x, y).g);
+            }
+        }
+        EXPECT_LT(difference / (n.width * n.rows), 12.0) << kFineBitmaps[i].file;
+    }
+}
+
+TEST(DialogImageFolder, HoldsExactlyTheDialogBitmapsTheirVariantsAndTheIcon) {
     std::set<std::string> expected = {"icon128.ico"};
     for (const auto& bitmap : kBitmaps) {
+        expected.insert(bitmap.file);
+    }
+    for (const auto& bitmap : kFineBitmaps) {
         expected.insert(bitmap.file);
     }
     std::set<std::string> found;

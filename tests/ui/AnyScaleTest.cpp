@@ -1,0 +1,186 @@
+// What the player sees, at the device pixel ratio of the screen: 1 in the normal run; ctest
+// runs the suite again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
+#include "support/AppTest.h"
+
+#include "platform/ui/DialogControls.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/PushButtonWidget.h"
+#include "ui/AdvisorDlg.h"
+#include "ui/EditClubDlg.h"
+#include "ui/SetupDlg.h"
+
+#include <QAbstractButton>
+#include <QImageReader>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+
+namespace {
+
+constexpr QColor kLight(172, 211, 115);
+constexpr QColor kDark(89, 133, 39);
+
+// The device pixel of a grabbed image at the middle of a logical pixel.
+QColor At(const QImage& image, double x, double y) {
+    const double ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>((x + 0.5) * ratio),
+                            static_cast<int>((y + 0.5) * ratio));
+}
+
+class AnyScale : public AppTest, public ::testing::WithParamInterface<UINT> {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        PrepareDrawingObjectsAndClubs();
+    }
+    void TearDown() override {
+        dlg.reset();
+        AppTest::TearDown();
+    }
+    CDialog& Open(UINT id) {
+        if (id == IDD_CADDORA_DIALOG) {
+            dlg = std::make_unique<CAdvisorDlg>();
+        } else if (id == IDD_SETUP) {
+            dlg = std::make_unique<CSetupDlg>();
+        } else {
+            dlg = std::make_unique<CEditClubDlg>();
+        }
+        EXPECT_TRUE(dlg->Create());
+        EXPECT_TRUE(Activate(dlg->GetSafeHwnd()));
+        return *dlg;
+    }
+    // The controls in template order, which is their Z order, first on top.
+    std::vector<QWidget*> Controls() {
+        std::vector<QWidget*> controls;
+        for (QObject* child : dlg->GetSafeHwnd()->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget != nullptr && widget->property(kControlIdProperty).isValid()) {
+                controls.insert(controls.begin(), widget);
+            }
+        }
+        return controls;
+    }
+    QWidget* Control(int id) { return dlg->GetDlgItem(id)->m_hWnd; }
+
+    std::unique_ptr<CDialog> dlg;
+};
+
+// Two controls meet only where the template lays one over the other (an up-down control
+// lies on its buddy field).
+TEST_P(AnyScale, NoControlOverlapsAnotherUnlessTheTemplatePutsThemSo) {
+    Open(GetParam());
+    const DialogTemplate& t = *FindDialogTemplate(GetParam());
+    const auto units = [&](std::size_t i) {
+        const bool onBuddy = t.items[i].windowClass == ControlClass::UpDown;
+        const DialogItemTemplate& item = t.items[onBuddy ? i - 1 : i];
+        return QRect(item.x, item.y, item.cx, item.cy);
+    };
+    const std::vector<QWidget*> controls = Controls();
+    ASSERT_EQ(controls.size(), t.items.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(dlg->GetSafeHwnd()->rect().contains(controls[i]->geometry())) << i;
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->geometry().intersects(controls[j]->geometry())) {
+                EXPECT_TRUE(units(i).intersects(units(j))) << "controls " << i << " and " << j;
+            }
+        }
+    }
+}
+
+// Every text of the template (and the club the main dialog shows) fits its control in the
+// font the control draws with: a radio's beside its mark, a button's inside its focus ring.
+TEST_P(AnyScale, EveryTextFitsItsControl) {
+    Open(GetParam());
+    int texts = 0;
+    for (QWidget* control : Controls()) {
+        QString text;
+        QRect room = control->rect();
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            text = label->text();
+        } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(radio);
+            text = option.text = radio->text();
+            room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            text = button->text();
+            const int ring = PushButtonWidget::kFocusRingInset + PushButtonWidget::kFocusRingWidth;
+            room.adjust(ring, ring, -ring, -ring);
+        }
+        if (!text.isEmpty()) {
+            ++texts;
+            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room.width())
+                << text.toStdString();
+            EXPECT_LE(control->fontMetrics().height(), room.height()) << text.toStdString();
+        }
+    }
+    EXPECT_EQ(texts, GetParam() == IDD_CADDORA_DIALOG ? 4 : GetParam() == IDD_SETUP ? 7 : 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, AnyScale,
+                         ::testing::Values(UINT{IDD_CADDORA_DIALOG}, UINT{IDD_SETUP},
+                                           UINT{IDD_EDIT_CLUB}));
+
+using AnyScaleLook = AnyScale;
+
+// Each picture fills its slot of 26 units (42.25 pixels) and is drawn from the bitmap made
+// for the screen: the handheld's at ratio 1, else the one of twice the resolution, scaled.
+TEST_F(AnyScaleLook, PicturesFillTheirSlotsAndAreDrawnFromTheBitmapForTheScreen) {
+    CDialog& dialog = Open(IDD_CADDORA_DIALOG);
+    for (const DialogItemTemplate& item : FindDialogTemplate(IDD_CADDORA_DIALOG)->items) {
+        if (!(item.style & SS_NOTIFY)) {
+            continue;
+        }
+        RECT slot{item.x, item.y, item.x + item.cx, item.y + item.cy};
+        dialog.MapDialogRect(&slot);
+        const QRect picture = Control(item.id)->geometry();
+        EXPECT_EQ(picture.topLeft(), QPoint(slot.left, slot.top)) << item.id;
+        EXPECT_LE(slot.bottom - picture.bottom() - 1, 1) << item.id;
+        EXPECT_LE(slot.right - picture.right() - 1, 1) << item.id;
+
+        const QImage drawn =
+            Control(item.id)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString name = QStringLiteral(":/images/bitmap%1").arg(item.imageId);
+        const QImage normal =
+            QImageReader(name + ".bmp").read().convertToFormat(QImage::Format_RGB32);
+        const QImage fine =
+            QImageReader(name + "@2x.bmp").read().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(drawn,
+                  drawn.devicePixelRatio() == 1.0
+                      ? normal
+                      : fine.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            << item.id;
+    }
+}
+
+TEST_F(AnyScaleLook, PushButtonsAreFlatInTheDarkBrushWithWhiteTextAndAFocusRing) {
+    Open(IDD_SETUP);
+    QWidget* edit = Control(IDC_EDIT);
+    const double middle = edit->width() / 2.0;
+    const double ring = PushButtonWidget::kFocusRingInset;
+    const QImage plain = edit->grab().toImage();
+    EXPECT_EQ(At(plain, middle, 2), kDark) << "flat, no gradient";
+    EXPECT_EQ(At(plain, middle, ring), kDark) << "no ring without the focus";
+    bool whiteText = false;
+    for (int x = 0; x < plain.width(); ++x) {
+        whiteText |= plain.pixelColor(x, plain.height() / 2) == QColor(Qt::white);
+    }
+    EXPECT_TRUE(whiteText);
+    QWidget* close = Control(IDOK);
+    EXPECT_EQ(At(close->grab().toImage(), 0, close->height() / 2.0), QColor(Qt::black))
+        << "the default button's frame";
+    edit->setFocus();
+    EXPECT_EQ(At(edit->grab().toImage(), middle, ring), QColor(Qt::white)) << "the focus ring";
+}
+
+TEST_F(AnyScaleLook, RadioButtonsStandOnTheDialogsGreen) {
+    Open(IDD_SETUP);
+    for (int id : {IDC_ADULT_MALE, IDC_ADULT_FEMALE}) {
+        QWidget* radio = Control(id);
+        const QImage image = radio->grab().toImage();
+        EXPECT_EQ(At(image, radio->width() - 1, 0), kLight) << id;
+        EXPECT_EQ(At(image, radio->width() / 2.0, radio->height() - 1), kLight) << id;
+    }
+}
+
+} // namespace
