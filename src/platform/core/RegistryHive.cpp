@@ -447,7 +447,8 @@ bool CRegistryHive::Parse(std::string_view bytes) {
                 continue;
             }
             const std::u16string normalized = NormalizePath(path);
-            if (normalized.empty()) {
+            // "[\-Name]" names a key "-Name", which would be written back as a deletion.
+            if (normalized.empty() || normalized.front() == u'-') {
                 return false;
             }
             current = built.CreateKey(normalized);

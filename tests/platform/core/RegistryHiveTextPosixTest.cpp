@@ -115,6 +115,7 @@ TEST(RegistryHiveText, AnythingElseIsDamage) {
         header + "\"v\"=dword:1\r\n",         // a value before any key
         header + "[HKEY_CURRENT_USER\\A\r\n", // a key without its bracket
         header + "[]\r\n",                    // a key without a name
+        header + "[\\-A]\r\n",                // a key that would be written as a deletion
         key + "\"v\"=dword:123456789\r\n",    // nine digits
         key + "\"v\"=hex:1,2g\r\n",           // not a hex byte
         key + "\"v\"=word:1\r\n",             // no such type
