@@ -14,6 +14,10 @@ namespace {
 
 const CString kDataFileName("Clubs.dat");
 
+// The archive's buffer for the club file: the bytes are the same whatever its size, and a
+// large table moves in a few dozen calls to the file instead of one per 4 KiB.
+constexpr int kClubFileBufferSize = 64 * 1024;
+
 CString PreferredDataDirectory() {
     CString dir;
     if (!dir.LoadString(kIdsPreferredDataDirectory)) {
@@ -176,7 +180,11 @@ BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
 
 bool ReadClubs(CFile& file, CClubList& clubs) {
     try {
-        CArchive ar(&file, CArchive::load, 4096, nullptr);
+        // No larger than the file needs: a small table is read in one call all the same.
+        const std::uint64_t length = file.GetLength();
+        const int bufferSize =
+            static_cast<int>(std::clamp<std::uint64_t>(length + 1, 4096, kClubFileBufferSize));
+        CArchive ar(&file, CArchive::load, bufferSize, nullptr);
         clubs.Serialize(ar);
         // The file ends right after the clubs its count names. Bytes beyond them (a count
         // lower than the clubs the file holds, or none while clubs follow) would be dropped
@@ -194,7 +202,7 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
 
 bool WriteClubs(CFile& file, CClubList& clubs) {
     try {
-        CArchive ar(&file, CArchive::store, 4096, nullptr);
+        CArchive ar(&file, CArchive::store, kClubFileBufferSize, nullptr);
         clubs.Serialize(ar);
         ar.Close();
         return true;
