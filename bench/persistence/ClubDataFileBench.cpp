@@ -195,17 +195,19 @@ long long ResidentKib() {
     return -1;
 }
 
+// Each ratio with its goal, and whether it is met.
 std::string GoalLabel(const std::vector<std::pair<std::string, double>>& ratios) {
-    std::string missed;
+    std::string label;
     for (const auto& [name, ratio] : ratios) {
         const double goal = name == "mem_x_file"         ? kMemoryGoal
                             : name.rfind("save", 0) == 0 ? kSaveGoal
                                                          : kLoadGoal;
-        if (ratio > goal) {
-            missed += (missed.empty() ? "" : ",") + name;
-        }
+        char part[96];
+        std::snprintf(part, sizeof part, "%s%s %.2f, goal <= %.0f: %s", label.empty() ? "" : "; ",
+                      name.c_str(), ratio, goal, ratio <= goal ? "met" : "missed");
+        label += part;
     }
-    return "goal load_x<=3 save_x<=3 mem_x<=2: " + (missed.empty() ? "met" : "missed " + missed);
+    return label;
 }
 
 void LoadClubFile(benchmark::State& state) {
