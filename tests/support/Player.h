@@ -46,8 +46,13 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 void CloseBox(CDialog& dlg);
 bool HasFocus(CDialog& dlg, int id);
 // The colour the screen shows at a point of the control (id 0: of the dialog itself), in the
-// control's own pixels.
+// control's own pixels, and the size of the control (or the dialog's client area) in them.
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y);
+struct Extent {
+    int cx;
+    int cy;
+};
+Extent SizeOf(CDialog& dlg, int id);
 // Runs what waits in the event queue.
 void ProcessEvents();
 // Runs `act` on the dialog that the next modal loop runs, as soon as it runs.
@@ -84,8 +89,9 @@ public:
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
 
-private:
     struct State;
+
+private:
     std::unique_ptr<State> m_state;
 };
 

@@ -134,6 +134,11 @@ COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
                    static_cast<BYTE>(colour.blue()));
 }
 
+Extent SizeOf(CDialog& dlg, int id) {
+    const QSize size = Control(dlg, id)->size();
+    return {size.width(), size.height()};
+}
+
 void ProcessEvents() {
     QCoreApplication::processEvents();
 }

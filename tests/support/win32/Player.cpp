@@ -155,6 +155,12 @@ COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
     return colour;
 }
 
+Extent SizeOf(CDialog& dlg, int id) {
+    RECT client{};
+    GetClientRect(Control(dlg, id), &client);
+    return {client.right, client.bottom};
+}
+
 void ProcessEvents() {
     AfxPumpWaitingMessages();
 }
