@@ -44,6 +44,7 @@ void Type(CDialog& dlg, int id, const CString& text);
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 // The caption's close box.
 void CloseBox(CDialog& dlg);
+// Whether the control has the keyboard focus within its dialog.
 bool HasFocus(CDialog& dlg, int id);
 // The colour the screen shows at a point of the control (id 0: of the dialog itself), in the
 // control's own pixels, and the size of the control (or the dialog's client area) in them.

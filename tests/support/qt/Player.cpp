@@ -120,9 +120,11 @@ void CloseBox(CDialog& dlg) {
     dlg.GetSafeHwnd()->close();
 }
 
+// The control that has the focus within its dialog, whether the offscreen platform made that
+// dialog the active window or not.
 bool HasFocus(CDialog& dlg, int id) {
     QWidget* control = Control(dlg, id);
-    return control != nullptr && QApplication::focusWidget() == control;
+    return control != nullptr && control->window()->focusWidget() == control;
 }
 
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
