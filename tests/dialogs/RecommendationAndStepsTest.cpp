@@ -87,9 +87,9 @@ TEST_F(MainDialog, ARefusedNumberIsToldLeftInTheFieldAndNeverTaken) {
         const char16_t* typed;
         CString message;
     };
-    for (const Refusal& r : {Refusal{u"1500", IntegerRangeMessage(50, 1000)},
-                             Refusal{u"20", IntegerRangeMessage(50, 1000)},
-                             Refusal{u"", IntegerRequiredMessage()}}) {
+    for (const Refusal& r :
+         {Refusal{u"1500", IntegerRangeMessage(50, 1000)},
+          Refusal{u"20", IntegerRangeMessage(50, 1000)}, Refusal{u"", IntegerRequiredMessage()}}) {
         Player::Type(*dlg, IDC_DISTANCE, r.typed);
         MessageBoxSeam::SetNextAnswer(IDOK);
         Player::Tap(*dlg, IDC_RECOMMEND);

@@ -90,7 +90,8 @@ public:
                     GetWindowThreadProcessId(hWnd, &pid);
                     wchar_t title[32] = {};
                     GetWindowTextW(hWnd, title, 32);
-                    if (pid == s->pid && IsWindowVisible(hWnd) && std::wstring(title) == L"Caddora") {
+                    if (pid == s->pid && IsWindowVisible(hWnd) &&
+                        std::wstring(title) == L"Caddora") {
                         s->found = hWnd;
                         return FALSE;
                     }

@@ -457,8 +457,8 @@ void CDialog::DrawPushButton(const DRAWITEMSTRUCT& item) {
     // The edge: black round the button that Enter presses, as the handheld marks it, else a
     // darker face.
     const LRESULT defId = SendMessageW(m_hWnd, DM_GETDEFID, 0, 0);
-    const bool isDefault = HIWORD(defId) == DC_HASDEFID &&
-                           LOWORD(defId) == static_cast<WORD>(control->item->id);
+    const bool isDefault =
+        HIWORD(defId) == DC_HASDEFID && LOWORD(defId) == static_cast<WORD>(control->item->id);
     const HBRUSH edge = CreateSolidBrush(isDefault ? MakeRgb(0, 0, 0) : darker(lb.lbColor, 160));
     FrameRect(hdc, &area, edge);
     DeleteObject(edge);
@@ -528,8 +528,8 @@ INT_PTR CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // Enter presses the push button that has the focus, else the template's default.
         const HWND focus = GetFocus();
         const DialogControl* focused = m_window ? m_window->ByHandle(focus) : nullptr;
-        const int id = focused != nullptr && focused->kind->ownerDrawn ? focused->item->id
-                                                                       : m_nDefaultId;
+        const int id =
+            focused != nullptr && focused->kind->ownerDrawn ? focused->item->id : m_nDefaultId;
         return Answer(m_hWnd, MAKELRESULT(static_cast<WORD>(id), DC_HASDEFID));
     }
     case DM_SETDEFID:
@@ -599,9 +599,9 @@ BOOL CDialog::CreateWindowFromTemplate(HWND owner) {
         m_window->closeCommand = IDOK;
     }
     const std::vector<DWORD> bytes = BuildDialogTemplateEx(*dlgTemplate);
-    const HWND hWnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                                 reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
-                                                 owner, &DialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND hWnd = CreateDialogIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
+        &DialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr) {
         m_window.reset();
         m_hWnd = nullptr;
@@ -632,8 +632,8 @@ void CDialog::AdoptControls(const DialogTemplate& dlgTemplate) {
         if (item.imageId != 0) {
             // The static loaded its picture from the template and never deletes it; on a
             // screen of more dots per inch it shows one stretched to the dialog's scale.
-            if (auto loaded = reinterpret_cast<HBITMAP>(
-                    SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0))) {
+            if (auto loaded =
+                    reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0))) {
                 m_window->bitmaps.push_back(loaded);
             }
             if (dpi > kBaseDpi) {

@@ -25,9 +25,9 @@ BOOL CSpinButtonCtrl::SetAccel(int nAccel, const UDACCEL* pAccel) {
 }
 
 int CSpinButtonCtrl::SetPos32(int nPos) {
-    return m_hWnd != nullptr ? static_cast<int>(SendMessageW(m_hWnd, UDM_SETPOS32, 0,
-                                                             static_cast<LPARAM>(nPos)))
-                             : 0;
+    return m_hWnd != nullptr
+               ? static_cast<int>(SendMessageW(m_hWnd, UDM_SETPOS32, 0, static_cast<LPARAM>(nPos)))
+               : 0;
 }
 
 int CSpinButtonCtrl::GetPos32() const {
