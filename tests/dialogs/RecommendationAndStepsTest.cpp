@@ -57,6 +57,8 @@ TEST_P(Steps, MoveTheDistanceWithinItsBoundsAndRecommendAgain) {
     EXPECT_EQ(Field(), Number(c.expected));
     EXPECT_EQ(Result(), ClubFor(c.expected));
     EXPECT_TRUE(Player::HasFocus(*dlg, IDC_DISTANCE));
+    Player::TypeOn(*dlg, IDC_DISTANCE, u"7");
+    EXPECT_EQ(Field(), CString(u"7")) << "the next number typed replaces the old one";
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, Steps,
@@ -151,6 +153,22 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"EscapeCancelsWithoutReading", Key::Escape, Player::NoModifier, 100,
                               IDCANCEL}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The whole run from the keyboard: each key leaves the field ready for the next one.
+TEST_F(MainDialog, KeysOneAfterAnotherEachDoTheirPart) {
+    Open();
+    Player::Type(*dlg, IDC_DISTANCE, u"150");
+    Player::Press(*dlg, IDC_DISTANCE, Letter('R'), Player::Alt);
+    Player::Press(*dlg, IDC_DISTANCE, Key::PageUp);
+    Player::Press(*dlg, IDC_DISTANCE, Key::PageUp, Player::Shift);
+    EXPECT_EQ(dlg->m_nDistance, 180);
+    Player::Type(*dlg, IDC_DISTANCE, u"210");
+    Player::Press(*dlg, IDC_DISTANCE, Key::Tab);
+    Player::Press(*dlg, IDC_DISTANCE, Key::PageDown);
+    EXPECT_EQ(dlg->m_nDistance, 200);
+    EXPECT_EQ(Result(), ClubFor(200));
+    EXPECT_TRUE(Player::HasFocus(*dlg, IDC_DISTANCE)) << "the only tab stop";
+}
 
 TEST_F(MainDialog, TheCloseBoxReadsTheFieldAndRefusesWhatTheFieldRefuses) {
     Open();

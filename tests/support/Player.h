@@ -40,6 +40,8 @@ bool Open(CDialog& dlg);
 void Tap(CDialog& dlg, int id);
 // Replaces the control's whole text by typing, key by key.
 void Type(CDialog& dlg, int id, const CString& text);
+// Types key by key where the field stands: at its caret, over what it has selected.
+void TypeOn(CDialog& dlg, int id, const CString& text);
 // A key with the focus in the control.
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 // The caption's close box.

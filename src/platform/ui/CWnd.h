@@ -60,5 +60,10 @@ public:
 
     HWND m_hWnd = nullptr;
 
+#ifdef CADDORA_UI_WIN32
+private:
+    bool IsEdit() const;
+#endif
+
     DECLARE_MESSAGE_MAP()
 };

@@ -102,6 +102,12 @@ void Type(CDialog& dlg, int id, const CString& text) {
     QTest::keyClicks(field, ToQString(text));
 }
 
+void TypeOn(CDialog& dlg, int id, const CString& text) {
+    QWidget* control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    QTest::keyClicks(control, ToQString(text));
+}
+
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     QWidget* control = Control(dlg, id);
     ASSERT_NE(control, nullptr) << "no control " << id;

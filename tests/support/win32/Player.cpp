@@ -120,6 +120,15 @@ void Type(CDialog& dlg, int id, const CString& text) {
     ProcessEvents();
 }
 
+void TypeOn(CDialog& dlg, int id, const CString& text) {
+    const HWND control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    for (const char16_t c : text.Str()) {
+        PostMessageW(control, WM_CHAR, c, 1);
+    }
+    ProcessEvents();
+}
+
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     const HWND control = Control(dlg, id);
     ASSERT_NE(control, nullptr) << "no control " << id;
@@ -127,8 +136,23 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     const auto vk = static_cast<UINT>(key);
     const bool alt = (modifiers & Alt) != 0;
     const HeldModifiers held(modifiers);
-    PostMessageW(control, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, KeyData(vk, alt, false));
-    PostMessageW(control, alt ? WM_SYSKEYUP : WM_KEYUP, vk, KeyData(vk, alt, true));
+    // As a keyboard gives them: the modifiers go down first; Alt comes up before the key, as
+    // the player's thumb often leaves it first (the key then comes up without Alt).
+    if (modifiers & Shift) {
+        PostMessageW(control, WM_KEYDOWN, VK_SHIFT, KeyData(VK_SHIFT, false, false));
+    }
+    if (alt) {
+        PostMessageW(control, WM_SYSKEYDOWN, VK_MENU, KeyData(VK_MENU, true, false));
+        PostMessageW(control, WM_SYSKEYDOWN, vk, KeyData(vk, true, false));
+        PostMessageW(control, WM_KEYUP, VK_MENU, KeyData(VK_MENU, false, true));
+        PostMessageW(control, WM_KEYUP, vk, KeyData(vk, false, true));
+    } else {
+        PostMessageW(control, WM_KEYDOWN, vk, KeyData(vk, false, false));
+        PostMessageW(control, WM_KEYUP, vk, KeyData(vk, false, true));
+    }
+    if (modifiers & Shift) {
+        PostMessageW(control, WM_KEYUP, VK_SHIFT, KeyData(VK_SHIFT, false, true));
+    }
     ProcessEvents();
 }
 

@@ -713,10 +713,15 @@ BOOL AfxPreTranslateMessage(MSG& msg) {
     if (dialog == nullptr || dialog->m_hWnd != top) {
         return FALSE;
     }
-    // An Alt key that gave a command is no Alt pressed alone: its release does not open the
-    // system menu, which would take the keys that follow.
+    // An Alt key that gave a command is no Alt pressed alone: its release (WM_KEYUP when it
+    // comes up before the letter) does not open the system menu, which would take the keys
+    // that follow.
     static bool altGaveCommand = false;
-    if (msg.message == WM_SYSKEYUP && msg.wParam == VK_MENU && altGaveCommand) {
+    const bool altKey = msg.wParam == VK_MENU || msg.wParam == VK_LMENU || msg.wParam == VK_RMENU;
+    if (altKey && msg.message == WM_SYSKEYDOWN) {
+        altGaveCommand = false;
+    }
+    if (altKey && altGaveCommand && (msg.message == WM_SYSKEYUP || msg.message == WM_KEYUP)) {
         altGaveCommand = false;
         return TRUE;
     }

@@ -19,9 +19,27 @@ CDialog* CWnd::GetOwnerDialog() const {
 }
 
 void CWnd::SetWindowText(const CString& text) {
-    if (m_hWnd != nullptr) {
-        SetWindowTextW(m_hWnd, Wide(text));
+    if (m_hWnd == nullptr) {
+        return;
     }
+    // A field whose whole text was selected keeps the new text selected, so that the next
+    // number typed still replaces it (the edit control itself would put its caret first).
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<DWORD>(GetWindowTextLengthW(m_hWnd));
+    const bool allSelected = IsEdit() && length > 0 && start == 0 && end == length;
+    SetWindowTextW(m_hWnd, Wide(text));
+    if (allSelected) {
+        SendMessageW(m_hWnd, EM_SETSEL, 0, -1);
+    }
+}
+
+bool CWnd::IsEdit() const {
+    wchar_t className[8] = {};
+    GetClassNameW(m_hWnd, className, 8);
+    return _wcsicmp(className, L"Edit") == 0;
 }
 
 CString CWnd::GetWindowText() const {
