@@ -51,7 +51,8 @@ public:
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 
-    CString DataFile() const { return CString::FromUtf8((m_root / "Clubs.dat").string()); }
+    // Where the path rule puts the table (a new one goes to the data directory).
+    CString DataFile() const { return GetDataFilePath(); }
     CString RawFile() const { return CString::FromUtf8((m_root / "raw.dat").string()); }
 
 private:

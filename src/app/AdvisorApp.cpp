@@ -1,7 +1,8 @@
 #include "AdvisorApp.h"
 
 #include "club/ClubBook.h"
-#include "persistence/ClubDataFile.h"
+#include "ClubFileMessages.h"
+#include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
 
@@ -38,8 +39,12 @@ BOOL CAdvisorApp::InitInstance() {
 
     CreateDrawingObjects();
 
-    if (!SerializeClubs(1)) {
+    if (!SerializeClubs(CArchive::load)) {
         BuildDefaultClubs(m_clubs);
+    }
+    // A damaged or unreadable table is told once, before the player relies on it.
+    if (const CString text = ClubFileLoadMessage(m_clubFile.GetReport()); !text.IsEmpty()) {
+        AfxMessageBox(text);
     }
 
     dlg.DoModal();
@@ -64,12 +69,9 @@ void CAdvisorApp::FinishInstanceAtExit() {
 int CAdvisorApp::ExitInstance() {
     m_fntBold.DeleteObject();
     m_regSettings.Close();
-    if (!SerializeClubs(0)) {
+    if (!SerializeClubs(CArchive::store)) {
         // Nothing could be written anywhere: the player's edits would be lost silently.
-        CString text = u"The club table could not be saved to ";
-        text += GetDataFilePath();
-        text += u".";
-        AfxMessageBox(text);
+        AfxMessageBox(ClubFileNotSavedMessage(m_clubFile.GetReport()));
     }
     m_clubs.DeleteAll();
     return CWinApp::ExitInstance();
@@ -92,5 +94,5 @@ void CAdvisorApp::CreateDrawingObjects() {
 }
 
 BOOL CAdvisorApp::SerializeClubs(UINT nMode) {
-    return ::SerializeClubs(m_clubs, nMode);
+    return m_clubFile.Serialize(m_clubs, nMode);
 }

@@ -3,6 +3,7 @@
 // settings key, the bold font and the two scheme brushes), filled by start-up and emptied
 // by shut-down around the main dialog's modal run.
 #include "club/ClubList.h"
+#include "persistence/ClubDataFile.h"
 #include "persistence/RegistryKey.h"
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CFont.h"
@@ -18,7 +19,8 @@ public:
     // The process exits with the main dialog still open (the display is gone): its
     // distance is stored as it would be once the dialog closed.
     void FinishInstanceAtExit() override;
-    // Loads (nMode 1) or saves (nMode 0) the club list through the data file.
+    // Loads (CArchive::load) or saves (CArchive::store) the club list through the data file;
+    // what that met is in m_clubFile's report.
     BOOL SerializeClubs(UINT nMode);
     // The light brush, the dark brush and then the bold font, each unless it exists already
     // (the object outlives a run, and a brush object holds one brush).
@@ -33,6 +35,7 @@ public:
     PlayerType m_nPlayerType;
     CClubList m_clubs;
     CRegistryKey m_regSettings;
+    CClubDataFile m_clubFile;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -29,6 +29,10 @@ public:
         bool m_valid = false;
     };
 
+    // The most clubs a table holds. A data file that claims or holds more is damaged, and
+    // loading keeps the first of them.
+    static constexpr std::int32_t kMaxClubs = 1000000;
+
     CClubList() = default;
     CClubList(const CClubList&) = delete;
     CClubList& operator=(const CClubList&) = delete;

@@ -3,6 +3,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemoryException.h"
 
+#include <algorithm>
 #include <new>
 
 void CClubList::Serialize(CArchive& ar) {
@@ -18,7 +19,7 @@ void CClubList::Serialize(CArchive& ar) {
     std::int32_t count = 0;
     ar >> leading;
     ar >> count;
-    for (std::int32_t i = 0; i < count; ++i) {
+    for (std::int32_t i = 0; i < std::min(count, kMaxClubs); ++i) {
         std::unique_ptr<CGolfClub> club;
         try {
             club = std::make_unique<CGolfClub>();
@@ -28,5 +29,8 @@ void CClubList::Serialize(CArchive& ar) {
         // A record that cannot be read whole never enters the list.
         club->Serialize(ar);
         AddTail(std::move(club));
+    }
+    if (count > kMaxClubs) { // the first of them are kept; the table is damaged
+        throw CArchiveException(CArchiveException::badIndex);
     }
 }

@@ -1,11 +1,14 @@
 #include "ClubDataFile.h"
 
+#include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
-#include "platform/core/CMemoryException.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
+
+#include <algorithm>
+#include <new>
 
 namespace {
 
@@ -24,100 +27,30 @@ CString InDirectory(const CString& dir, const CString& name) {
     return dir + CString(std::u16string(1, kPathSeparator)) + name;
 }
 
-// Copies the file to `target` through a temporary file, so that a failure leaves no half
-// copy under the target's name.
-bool CopyFileAtomically(const CString& source, const CString& target) {
-    CFile in;
-    if (!in.Open(source, CFile::modeRead)) {
-        return false;
+// Why a file that is there cannot be read; none when it can be, or is not there at all.
+CFileException::Cause ReadFailure(const CString& path) {
+    CFile file;
+    CFileException error;
+    if (file.Open(path, CFile::modeRead, &error)) {
+        return CFileException::none;
     }
-    const CString temp = TemporaryPathBeside(target);
-    CFile out;
-    if (!out.Open(temp, CFile::modeCreate | CFile::modeWrite)) {
-        return false;
-    }
-    try {
-        BYTE buffer[65536];
-        for (UINT n = in.Read(buffer, sizeof buffer); n > 0; n = in.Read(buffer, sizeof buffer)) {
-            out.Write(buffer, n);
-        }
-        out.Flush();
-        out.Close();
-    } catch (const CException&) {
-        out.Abort();
-        RemoveFile(temp);
-        return false;
-    }
-    if (!ReplaceFileAtomically(temp, target)) {
-        RemoveFile(temp);
-        return false;
-    }
-    return true;
+    return error.m_cause == CFileException::fileNotFound ? CFileException::none : error.m_cause;
 }
 
 // Keeps a damaged data file under another name before a save can replace it: beside it,
-// or in the preferred data directory when its own directory cannot be written.
-void KeepDamagedFile(const CString& path) {
-    if (CopyFileAtomically(path, GetDamagedDataFilePath(path))) {
-        return;
+// or in the preferred data directory when its own directory cannot be written. The name of
+// the copy, or empty when none could be made.
+CString KeepDamagedFile(CFile& file, std::uint64_t nBytes, const CString& path) {
+    const CString beside = GetDamagedDataFilePath(path);
+    if (CopyDamagedFile(file, nBytes, beside)) {
+        return beside;
     }
     const CString dir = PreferredDataDirectory();
-    if (CreateDirectoryPath(dir)) {
-        CopyFileAtomically(path, GetDamagedDataFilePath(InDirectory(dir, kDataFileName)));
+    const CString there = GetDamagedDataFilePath(InDirectory(dir, kDataFileName));
+    if (there != beside && CreateDirectoryPath(dir) && CopyDamagedFile(file, nBytes, there)) {
+        return there;
     }
-}
-
-// Writes the whole table to a temporary file beside `path`, puts it on the disk, and only
-// then puts it in place of `path`: a failure at any point leaves the earlier file as it was.
-bool WriteClubsFile(CClubList& clubs, const CString& path) {
-    const CString temp = TemporaryPathBeside(path);
-    CFile file;
-    if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite, nullptr)) {
-        return false;
-    }
-    try {
-        CArchive ar(&file, CArchive::store, 4096, nullptr);
-        clubs.Serialize(ar);
-        ar.Close();
-        file.Flush();
-        file.Close();
-    } catch (const CException&) {
-        file.Abort();
-        RemoveFile(temp);
-        return false;
-    }
-    if (!ReplaceFileAtomically(temp, path)) {
-        RemoveFile(temp);
-        return false;
-    }
-    return true;
-}
-
-BOOL LoadClubs(CClubList& clubs) {
-    const CString path = GetDataFilePath();
-    CFile file;
-    const BOOL opened = file.Open(path, CFile::modeRead, nullptr);
-    if (opened && !ReadClubs(file, clubs)) {
-        file.Abort();
-        KeepDamagedFile(path);
-    }
-    file.Abort();
-    return opened;
-}
-
-BOOL SaveClubs(CClubList& clubs) {
-    const CString path = GetDataFilePath();
-    if (WriteClubsFile(clubs, path)) {
-        return TRUE;
-    }
-    // An installed program's directory is often read-only: the preferred data directory
-    // takes the file instead, and the path rule finds it there from the next start on.
-    const CString dir = PreferredDataDirectory();
-    const CString preferred = InDirectory(dir, kDataFileName);
-    if (path == preferred || !CreateDirectoryPath(dir)) {
-        return FALSE;
-    }
-    return WriteClubsFile(clubs, preferred) ? TRUE : FALSE;
+    return {};
 }
 
 } // namespace
@@ -128,30 +61,176 @@ CString GetAppDirectory() {
 }
 
 CString GetDataFilePath() {
-    const CString first = InDirectory(PreferredDataDirectory(), kDataFileName);
-    if (FileExists(first)) {
-        return first;
+    const CString preferred = InDirectory(PreferredDataDirectory(), kDataFileName);
+    if (FileExists(preferred)) {
+        return preferred;
     }
-    return GetAppDirectory() + kDataFileName;
+    // A table beside the program (a portable copy) is still read and written there; a new
+    // one is the user's own, in the user's data directory.
+    const CString beside = GetAppDirectory() + kDataFileName;
+    return FileExists(beside) ? beside : preferred;
 }
 
 CString GetDamagedDataFilePath(const CString& strDataFile) {
     return strDataFile + CString(".damaged");
 }
 
+BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {
+    return nMode == CArchive::load ? Load(clubs) : Save(clubs);
+}
+
+BOOL CClubDataFile::Load(CClubList& clubs) {
+    m_report = ClubFileReport{};
+    m_report.m_strPath = GetDataFilePath();
+    m_strLeaveAlone.Empty();
+    const CString& path = m_report.m_strPath;
+    CFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeRead, &error)) {
+        if (error.m_cause == CFileException::fileNotFound) {
+            m_report.m_outcome = ClubFileReport::absent;
+        } else {
+            m_report.m_outcome = ClubFileReport::unreadable;
+            m_report.m_cause = error.m_cause;
+            m_strLeaveAlone = path;
+        }
+        return FALSE;
+    }
+    // The copy of a damaged file holds what the file held when it was opened, and no more,
+    // even if it grows meanwhile.
+    std::uint64_t length = 0;
+    try {
+        length = file.GetLength();
+    } catch (const CFileException&) {
+    }
+    const int before = clubs.GetCount();
+    const bool whole = ReadClubs(file, clubs);
+    m_report.m_nClubsRead = clubs.GetCount() - before;
+    if (whole) {
+        m_report.m_outcome = ClubFileReport::loaded;
+        return TRUE;
+    }
+    m_report.m_outcome = ClubFileReport::damaged;
+    m_report.m_strDamagedCopy = KeepDamagedFile(file, length, path);
+    if (m_report.m_strDamagedCopy.IsEmpty()) {
+        m_strLeaveAlone = path; // no save may replace the only copy of the damaged table
+    }
+    return m_report.m_nClubsRead > 0 ? TRUE : FALSE;
+}
+
+BOOL CClubDataFile::Save(CClubList& clubs) {
+    const CString path = GetDataFilePath();
+    m_report = ClubFileReport{};
+    m_report.m_strPath = path;
+    const CString dir = PreferredDataDirectory();
+    const CString preferred = InDirectory(dir, kDataFileName);
+    if (path == preferred) {
+        CreateDirectoryPath(dir); // a new table: the user's data directory may be new too
+    }
+    CFileException::Cause cause = CFileException::none;
+    if (SaveTo(clubs, path, cause)) {
+        m_report.m_outcome = ClubFileReport::saved;
+        return TRUE;
+    }
+    // An installed program's directory is often read-only, and a file that could not be
+    // read is left as it is: the preferred data directory takes the table instead, and the
+    // path rule finds it there from the next start on.
+    CFileException::Cause ignored = CFileException::none;
+    if (path != preferred && CreateDirectoryPath(dir) && SaveTo(clubs, preferred, ignored)) {
+        m_report.m_outcome = ClubFileReport::saved;
+        m_report.m_strPath = preferred;
+        return TRUE;
+    }
+    m_report.m_outcome = ClubFileReport::notSaved;
+    m_report.m_cause = cause;
+    return FALSE;
+}
+
+bool CClubDataFile::SaveTo(CClubList& clubs, const CString& path,
+                           CFileException::Cause& cause) const {
+    cause = path == m_strLeaveAlone ? CFileException::accessDenied : ReadFailure(path);
+    if (cause != CFileException::none) {
+        return false;
+    }
+    CAtomicFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite, &error)) {
+        cause = error.m_cause;
+        return false;
+    }
+    if (!WriteClubs(file, clubs)) {
+        cause = CFileException::genericException;
+        return false;
+    }
+    if (!file.Commit(&error)) {
+        cause = error.m_cause;
+        return false;
+    }
+    return true;
+}
+
+BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
+    CClubDataFile file;
+    return file.Serialize(clubs, nMode);
+}
+
 bool ReadClubs(CFile& file, CClubList& clubs) {
     try {
         CArchive ar(&file, CArchive::load, 4096, nullptr);
         clubs.Serialize(ar);
+        // The file ends right after the clubs its count names. Bytes beyond them (a count
+        // lower than the clubs the file holds, or none while clubs follow) would be dropped
+        // by the next save without a word.
+        const bool whole = ar.GetRemainingBytes() == 0;
         ar.Close();
-        return true;
-    } catch (const CArchiveException&) {
-    } catch (const CFileException&) {
-    } catch (const CMemoryException&) {
+        return whole;
+    } catch (const CException&) {
+    } catch (const std::bad_alloc&) {
+        // Memory for a text, a list node or the archive's buffer ran out: the table read so
+        // far is kept, as when the file is cut short.
     }
     return false;
 }
 
-BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
-    return nMode == CArchive::load ? LoadClubs(clubs) : SaveClubs(clubs);
+bool WriteClubs(CFile& file, CClubList& clubs) {
+    try {
+        CArchive ar(&file, CArchive::store, 4096, nullptr);
+        clubs.Serialize(ar);
+        ar.Close();
+        return true;
+    } catch (const CException&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return false;
+}
+
+bool CopyDamagedFile(CFile& file, std::uint64_t nBytes, const CString& strTarget) {
+    // Whatever has the copy's name is replaced, a link itself included; the copy is as
+    // private as the damaged file.
+    CAtomicFile copy(false);
+    FileAttributes attributes;
+    if (file.GetFileHandle() == kNoFileHandle ||
+        !OsGetFileAttributes(file.GetFileHandle(), attributes)) {
+        attributes = FileAttributes{};
+    }
+    copy.SetAttributes(attributes);
+    if (!copy.Open(strTarget, CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    try {
+        file.SeekToBegin();
+        BYTE buffer[65536];
+        for (std::uint64_t left = nBytes; left > 0;) {
+            const UINT n =
+                file.Read(buffer, static_cast<UINT>(std::min<std::uint64_t>(left, sizeof buffer)));
+            if (n == 0) {
+                break;
+            }
+            copy.Write(buffer, n);
+            left -= n;
+        }
+    } catch (const CException&) {
+        return false;
+    }
+    return copy.Commit();
 }

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <memory>
+#include <new>
+#include <vector>
 
 namespace {
 
@@ -16,6 +18,33 @@ struct FreeBlock {
     void operator()(BYTE* block) const { std::free(block); }
 };
 using Block = std::unique_ptr<BYTE, FreeBlock>;
+
+// The object's own serialization, as an object value holds it.
+std::vector<BYTE> Store(CObject& object) {
+    CMemFile file(1024);
+    CArchive ar(&file, CArchive::store, 4096, nullptr);
+    object.Serialize(ar);
+    ar.Close();
+    const auto length = static_cast<std::size_t>(file.GetLength());
+    const Block block(file.Detach());
+    return block ? std::vector<BYTE>(block.get(), block.get() + length) : std::vector<BYTE>();
+}
+
+// Loads the object from the bytes; false when they end before the object does or cannot be
+// read as it.
+bool Load(BYTE* bytes, DWORD size, CObject& object) {
+    CMemFile file(bytes, size, 0);
+    try {
+        CArchive ar(&file, CArchive::load, 4096, nullptr);
+        object.Serialize(ar);
+        ar.Close();
+    } catch (const CException&) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -112,14 +141,9 @@ BOOL CRegistryKey::GetDWordValue(const CString& strName, DWORD& dwValue) {
 }
 
 BOOL CRegistryKey::SetObjectValue(const CString& strName, CObject& object) {
-    CMemFile file(1024);
-    CArchive ar(&file, CArchive::store, 4096, nullptr);
-    object.Serialize(ar);
-    ar.Close();
-    const auto length = static_cast<DWORD>(file.GetLength());
-    const Block block(file.Detach());
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, block.get(), length) ==
-           ERROR_SUCCESS;
+    const std::vector<BYTE> bytes = Store(object);
+    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, bytes.data(),
+                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 
 BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {
@@ -139,15 +163,19 @@ BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {
     if (result != ERROR_SUCCESS || dwType != REG_BINARY) {
         return FALSE;
     }
-    CMemFile file(block.get(), cbData, 0);
+    // A value that the object cannot read whole leaves the object as it was: what it held
+    // before is loaded back.
+    std::vector<BYTE> before;
     try {
-        CArchive ar(&file, CArchive::load, 4096, nullptr);
-        object.Serialize(ar);
-        ar.Close();
+        before = Store(object);
     } catch (const CException&) {
-        // A value that ends before the object does is refused rather than raised.
+        return FALSE;
+    } catch (const std::bad_alloc&) {
         return FALSE;
     }
-    file.Close();
+    if (!Load(block.get(), cbData, object)) {
+        Load(before.data(), static_cast<DWORD>(before.size()), object);
+        return FALSE;
+    }
     return TRUE;
 }

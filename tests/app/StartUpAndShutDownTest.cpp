@@ -1,10 +1,16 @@
 #include "support/AppTest.h"
 
 #include "persistence/ClubDataFile.h"
+#include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
 
+#include "persistence/ClubFileBytes.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
@@ -36,7 +42,7 @@ protected:
     }
     static int StoredClubCount() {
         CClubList clubs;
-        return SerializeClubs(clubs, 1) ? clubs.GetCount() : -1;
+        return SerializeClubs(clubs, CArchive::load) ? clubs.GetCount() : -1;
     }
 };
 
@@ -75,12 +81,12 @@ TEST_F(StartUpAndShutDown, ASecondRunLoadsTheTableAndTheDistanceOfTheFirst) {
     // The second run finds the file: removing one club from it shows that it is read back.
     {
         CClubList clubs;
-        ASSERT_TRUE(SerializeClubs(clubs, 1));
+        ASSERT_TRUE(SerializeClubs(clubs, CArchive::load));
         clubs.DeleteAll();
         BuildDefaultClubs(clubs);
         std::unique_ptr<CGolfClub> removed = clubs.RemoveClub(14);
         ASSERT_NE(removed, nullptr);
-        ASSERT_TRUE(SerializeClubs(clubs, 0));
+        ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
         clubs.DeleteAll();
     }
     int clubsDuringRun = 0;
@@ -167,6 +173,58 @@ TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsF
     EXPECT_NE(texts[0].ToUtf8().find("Clubs.dat"), std::string::npos) << texts[0].ToUtf8();
     EXPECT_NE(texts[0].ToUtf8().find(GetDataFilePath().ToUtf8()), std::string::npos);
     EXPECT_TRUE(theApp.m_clubs.IsEmpty()) << "the records are deleted all the same";
+}
+
+TEST_F(StartUpAndShutDown, ATableThatIsDamagedOrCannotBeReadIsToldOnceBeforeTheWindow) {
+    const std::string table = (AppDir() + QStringLiteral("Clubs.dat")).toStdString();
+    const std::string copy = table + ".damaged";
+    struct Case {
+        const char* what;
+        std::vector<unsigned char> bytes; // none: a folder of that name
+        int clubs;                        // during the run
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"damaged after one club",
+         ClubFileBytes().Word(0).Word(3).Club(0, 7, u"7 I").Word(0).Get(),
+         1,
+         {table, "1 club could be read", copy}},
+        {"damaged before any club",
+         {0, 0, 0, 0, 1},
+         14,
+         {table, "no club could be read", "its own club set", copy}},
+        {"a folder", {}, 14, {table, "not a regular file", "leaves that file as it is"}},
+    };
+    for (const Case& c : cases) {
+        QDir(AppDir()).removeRecursively();
+        QDir().mkpath(AppDir());
+        if (c.bytes.empty()) {
+            QDir().mkpath(QString::fromStdString(table));
+        } else {
+            WriteBytes(table, c.bytes);
+        }
+        MessageBoxSeam::SetNextAnswer(IDOK);
+        std::vector<CString> toldBeforeTheWindow;
+        int clubs = 0;
+        Run([&](CAdvisorDlg& dlg) {
+            toldBeforeTheWindow = MessageBoxSeam::TakeShownTexts();
+            clubs = theApp.m_clubs.GetCount();
+            Tap(dlg, IDC_CLOSE);
+        });
+        ASSERT_EQ(toldBeforeTheWindow.size(), 1U) << c.what;
+        for (const std::string& part : c.told) {
+            EXPECT_NE(toldBeforeTheWindow[0].ToUtf8().find(part), std::string::npos)
+                << c.what << ": " << toldBeforeTheWindow[0].ToUtf8();
+        }
+        EXPECT_EQ(clubs, c.clubs) << c.what;
+        EXPECT_TRUE(MessageBoxSeam::TakeShownTexts().empty()) << c.what << ": told once";
+        EXPECT_EQ(StoredClubCount(), c.clubs) << c.what << ": the table of the run was saved";
+        if (c.bytes.empty()) {
+            EXPECT_TRUE(QFileInfo(QString::fromStdString(table)).isDir()) << "left as it is";
+        } else {
+            EXPECT_EQ(ReadBytes(copy), c.bytes) << c.what;
+        }
+    }
 }
 
 TEST_F(StartUpAndShutDown, BothSettingsAreWrittenAsDwordsOfFourBytes) {

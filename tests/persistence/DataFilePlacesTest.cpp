@@ -30,7 +30,14 @@ TEST_F(DataFilePlaces, AppDirectoryIsTheExecutablesDirectoryWithItsSeparator) {
     EXPECT_EQ(GetAppDirectory(), PathText(AppDir()) + CString(std::u16string(1, kPathSeparator)));
     SetModuleFilePathOverride(CString(u"caddora"));
     EXPECT_EQ(GetAppDirectory(), CString());
-    EXPECT_EQ(GetDataFilePath(), CString(u"Clubs.dat"));
+    {
+        // A table there beside a program without a directory is the bare name.
+        const auto previous = std::filesystem::current_path();
+        std::filesystem::current_path(AppDir());
+        WriteBytes("Clubs.dat", ClubFileBytes().Word(0).Word(0).Get());
+        EXPECT_EQ(GetDataFilePath(), CString(u"Clubs.dat"));
+        std::filesystem::current_path(previous);
+    }
     SetModuleFilePathOverride(CString());
     // The real executable is this test program.
     EXPECT_FALSE(GetAppDirectory().IsEmpty());
@@ -43,20 +50,29 @@ TEST_F(DataFilePlaces, PreferredDirectoryComesFromTheDataHome) {
     EXPECT_EQ(dir, PathText(PreferredDir()));
 }
 
-TEST_F(DataFilePlaces, WithoutAnyFileTheLoadFailsAndTheSaveGoesBesideTheProgram) {
-    EXPECT_EQ(GetDataFilePath(), PathText(AppDataFile()));
+TEST_F(DataFilePlaces, WithoutAnyFileTheSaveCreatesTheTableInThePreferredDirectory) {
+    EXPECT_EQ(GetDataFilePath(), PathText(PreferredDataFile()));
     CClubList clubs;
     clubs.AddTail(std::make_unique<CGolfClub>(5));
     EXPECT_FALSE(SerializeClubs(clubs, CArchive::load));
     EXPECT_EQ(clubs.GetCount(), 1); // a load that opened nothing changes nothing
 
-    SaveOneClub(7, AppDataFile());
-    EXPECT_FALSE(std::filesystem::exists(PreferredDir())); // a save never creates it there
+    SaveOneClub(7, PreferredDataFile());
+    EXPECT_FALSE(std::filesystem::exists(AppDataFile())) << "never beside the program";
     EXPECT_EQ(LoadedHeadId(), 7);
 }
 
+TEST_F(DataFilePlaces, ATableBesideTheProgramIsStillReadAndWrittenThere) {
+    WriteBytes(AppDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 4, u"portable").Get());
+    EXPECT_EQ(GetDataFilePath(), PathText(AppDataFile()));
+    EXPECT_EQ(LoadedHeadId(), 4);
+    SaveOneClub(8, AppDataFile());
+    EXPECT_EQ(LoadedHeadId(), 8);
+    EXPECT_FALSE(std::filesystem::exists(PreferredDataFile()));
+}
+
 TEST_F(DataFilePlaces, AFileInThePreferredDirectoryWinsForLoadAndSave) {
-    SaveOneClub(1, AppDataFile());
+    WriteBytes(AppDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 1, u"here").Get());
     const auto appBytes = ReadBytes(AppDataFile());
     std::filesystem::create_directories(PreferredDir());
     WriteBytes(PreferredDataFile(), ClubFileBytes().Word(0).Word(1).Club(0, 2, u"there").Get());

@@ -1,6 +1,7 @@
 #include "persistence/RegistryKey.h"
 
 #include "club/GolfClub.h"
+#include "ClubFileBytes.h"
 #include "platform/core/CArchive.h"
 
 #include "support/UserEnvironment.h"
@@ -187,14 +188,30 @@ TEST_F(RegistryKey, ObjectValueRoundTripsThroughItsSerialization) {
     EXPECT_EQ(back.m_dtModified, club.m_dtModified);
 }
 
-TEST_F(RegistryKey, ObjectValueOfAnotherTypeOrTooShortIsRefused) {
+TEST_F(RegistryKey, AnObjectValueThatCannotBeReadIsRefusedAndChangesNothing) {
     CRegistryKey key(HKEY_CURRENT_USER);
     OpenSettings(key);
     ASSERT_TRUE(key.SetDWordValue(CString(u"Number"), 5));
     SetRaw(CString(u"Short"), REG_BINARY, {0, 0, 0, 0, 9, 0});
+    // A whole record but for its last date-time, whose status is none that exists.
+    const std::vector<unsigned char> bad = ClubFileBytes()
+                                               .Word(0)
+                                               .Word(9)
+                                               .Text(u"x")
+                                               .Word(1)
+                                               .Word(2)
+                                               .Text(u"bad")
+                                               .Date(0, 1.0)
+                                               .Date(9, 0.0)
+                                               .Get();
+    SetRaw(CString(u"Damaged"), REG_BINARY, std::vector<BYTE>(bad.begin(), bad.end()));
     CGolfClub club(3);
-    EXPECT_FALSE(key.GetObjectValue(CString(u"Number"), club));
-    EXPECT_FALSE(key.GetObjectValue(CString(u"Absent"), club));
-    EXPECT_EQ(club.m_nClubId, 3);
-    EXPECT_FALSE(key.GetObjectValue(CString(u"Short"), club));
+    club.m_strName = CString(u"mine");
+    for (const char16_t* name : {u"Number", u"Absent", u"Short", u"Damaged"}) {
+        EXPECT_FALSE(key.GetObjectValue(CString(name), club)) << CString(name).ToUtf8();
+        // A read that fails leaves the object as it was.
+        EXPECT_EQ(club.m_nClubId, 3) << CString(name).ToUtf8();
+        EXPECT_EQ(club.m_strName, CString(u"mine")) << CString(name).ToUtf8();
+        EXPECT_TRUE(club.m_strExtra.IsEmpty()) << CString(name).ToUtf8();
+    }
 }

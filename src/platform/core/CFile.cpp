@@ -1,13 +1,6 @@
 #include "CFile.h"
 
-#include <atomic>
-
-namespace {
-
-// Bytes that may still be written before the injected fault; negative when none is armed.
-std::atomic<std::int64_t> g_writeBudget{-1};
-
-CFileException::Cause CauseOf(int error) {
+CFileException::Cause CFile::CauseOf(int error) {
     if (OsIsDiskFull(error)) {
         return CFileException::diskFull;
     }
@@ -17,10 +10,11 @@ CFileException::Cause CauseOf(int error) {
     if (OsIsAccessDenied(error)) {
         return CFileException::accessDenied;
     }
+    if (OsIsNotAFile(error)) {
+        return CFileException::invalidFile;
+    }
     return CFileException::genericException;
 }
-
-} // namespace
 
 CFile::~CFile() {
     Abort();
@@ -57,22 +51,9 @@ void CFile::Write(const void* lpBuf, UINT nCount) {
     if (!IsOpen()) {
         throw CFileException(CFileException::invalidFile, m_strFileName);
     }
-    UINT allowed = nCount;
-    std::int64_t budget = g_writeBudget.load();
-    bool fault = false;
-    if (budget >= 0) {
-        if (budget < static_cast<std::int64_t>(nCount)) {
-            allowed = static_cast<UINT>(budget);
-            fault = true;
-        }
-        g_writeBudget.store(budget - allowed);
-    }
     int error = 0;
-    if (allowed > 0 && OsWriteFile(m_hFile, lpBuf, allowed, &error) < 0) {
+    if (nCount > 0 && OsWriteFile(m_hFile, lpBuf, nCount, &error) < 0) {
         ThrowOsError(error);
-    }
-    if (fault) {
-        throw CFileException(CFileException::diskFull, m_strFileName);
     }
 }
 
@@ -116,8 +97,12 @@ std::uint64_t CFile::GetPosition() const {
     return static_cast<std::uint64_t>(n);
 }
 
-void CFile::SetWriteFaultAfter(std::int64_t nBytes) {
-    g_writeBudget.store(nBytes < 0 ? -1 : nBytes);
+std::uint64_t CFile::Seek(std::int64_t lOff, UINT nFrom) {
+    const std::int64_t n = IsOpen() ? OsSeekFile(m_hFile, lOff, static_cast<int>(nFrom)) : -1;
+    if (n < 0) {
+        throw CFileException(CFileException::badSeek, m_strFileName);
+    }
+    return static_cast<std::uint64_t>(n);
 }
 
 void CFile::ThrowOsError(int error) const {

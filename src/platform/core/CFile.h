@@ -24,6 +24,8 @@ public:
         modeNoTruncate = 0x2000,
     };
 
+    enum SeekPosition : UINT { begin = 0, current = 1, end = 2 };
+
     CFile() = default;
     virtual ~CFile();
     CFile(const CFile&) = delete;
@@ -43,15 +45,18 @@ public:
     virtual void Abort();
     virtual std::uint64_t GetLength() const;
     virtual std::uint64_t GetPosition() const;
+    // Moves to lOff bytes from nFrom (begin, current or end); the new position.
+    virtual std::uint64_t Seek(std::int64_t lOff, UINT nFrom);
+    void SeekToBegin() { Seek(0, begin); }
 
     BOOL IsOpen() const { return m_hFile != kNoFileHandle; }
     const CString& GetFilePath() const { return m_strFileName; }
-
-    // Fault injection for tests: after nBytes more bytes have been written through any
-    // CFile, every write fails as on a full disk. A negative count switches this off.
-    static void SetWriteFaultAfter(std::int64_t nBytes);
+    // The system's handle of the open file; kNoFileHandle when none (a memory file).
+    FileHandle GetFileHandle() const { return m_hFile; }
 
 protected:
+    // The class library's cause for an error of the system.
+    static CFileException::Cause CauseOf(int error);
     [[noreturn]] void ThrowOsError(int error) const;
 
     FileHandle m_hFile = kNoFileHandle;

@@ -71,6 +71,18 @@ void CMemFile::Write(const void* lpBuf, UINT nCount) {
     }
 }
 
+std::uint64_t CMemFile::Seek(std::int64_t lOff, UINT nFrom) {
+    const auto base = static_cast<std::int64_t>(nFrom == current ? m_nPosition
+                                                : nFrom == end   ? m_nFileSize
+                                                                 : 0);
+    // Nothing lies beyond the end that a later write could leave unwritten.
+    if (lOff < -base || base + lOff > static_cast<std::int64_t>(m_nFileSize)) {
+        throw CFileException(CFileException::badSeek);
+    }
+    m_nPosition = static_cast<std::size_t>(base + lOff);
+    return m_nPosition;
+}
+
 void CMemFile::GrowFile(std::size_t nNewSize) {
     if (m_nGrowBytes == 0 || nNewSize > std::numeric_limits<UINT>::max()) {
         throw CMemoryException();

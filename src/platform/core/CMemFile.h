@@ -24,7 +24,7 @@ public:
     void Abort() override;
     std::uint64_t GetLength() const override { return m_nFileSize; }
     std::uint64_t GetPosition() const override { return m_nPosition; }
-    void SeekToBegin() { m_nPosition = 0; }
+    std::uint64_t Seek(std::int64_t lOff, UINT nFrom) override;
 
 private:
     void Release();

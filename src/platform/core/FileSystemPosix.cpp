@@ -3,6 +3,9 @@
 #include "CFile.h"
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -10,14 +13,161 @@
 
 namespace {
 
-std::string NativePath(const CString& path) {
-    return path.ToUtf8();
+constexpr char32_t kEscapeBase = 0xDC00;
+// Names of temporary files tried before a save gives up.
+constexpr int kTemporaryNameAttempts = 64;
+// A temporary file untouched this long belongs to no save that is still running.
+constexpr std::time_t kStaleAfterSeconds = 600;
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+    if (cp < 0x10000) {
+        out += static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (cp >> 10));
+        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The length of the valid UTF-8 sequence at bytes[i] and its code point; 0 when there is none.
+std::size_t DecodeUtf8(std::string_view bytes, std::size_t i, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    std::size_t extra = 0;
+    char32_t min = 0;
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1, cp = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2, cp = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + extra >= bytes.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return 0;
+    }
+    return extra + 1;
+}
+
+std::string DirectoryOf(const std::string& native) {
+    const auto slash = native.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+std::string NameOf(const std::string& native) {
+    const auto slash = native.rfind('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+std::uint64_t SystemRandom() {
+    std::random_device device;
+    return static_cast<std::uint64_t>(device()) << 32 | device();
+}
+
+// The process id of a temporary name's rest "<digits>-<16 hex digits>", or -1.
+pid_t TemporaryOwner(std::string_view rest) {
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || rest.size() != dash + 17) {
+        return -1;
+    }
+    pid_t pid = 0;
+    for (char c : rest.substr(0, dash)) {
+        if (c < '0' || c > '9') {
+            return -1;
+        }
+        pid = pid * 10 + (c - '0');
+    }
+    for (char c : rest.substr(dash + 1)) {
+        if ((c < '0' || c > '9') && (c < 'a' || c > 'f')) {
+            return -1;
+        }
+    }
+    return pid;
+}
+
+bool ProcessRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
 }
 
 } // namespace
 
+CString PathFromNative(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        const std::size_t n = DecodeUtf8(bytes, i, cp);
+        if (n == 0) {
+            out += static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i]));
+            ++i;
+        } else {
+            AppendUtf16(out, cp);
+            i += n;
+        }
+    }
+    return CString(std::move(out));
+}
+
+std::string NativePath(const CString& path) {
+    const std::u16string& text = path.Str();
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= kEscapeBase + 0x80 && cp <= kEscapeBase + 0xFF) {
+            out += static_cast<char>(cp - kEscapeBase);
+            continue;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD; // no byte of a file name gives this; it has no bytes to go back to
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
 FileHandle OsOpenFile(const CString& path, unsigned nOpenFlags, int* error) {
-    int flags = O_CLOEXEC;
+    // Not blocking: a pipe without a writer would hold the open for ever. Only what turns
+    // out to be a regular file is kept, and for such a file the flag changes nothing.
+    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     switch (nOpenFlags & 3U) {
     case CFile::modeWrite:
         flags |= O_WRONLY;
@@ -35,18 +185,19 @@ FileHandle OsOpenFile(const CString& path, unsigned nOpenFlags, int* error) {
             flags |= O_TRUNC;
         }
     }
+    const std::string native = NativePath(path);
     int fd = -1;
     do {
-        fd = ::open(NativePath(path).c_str(), flags, 0666);
+        fd = ::open(native.c_str(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         *error = errno;
         return kNoFileHandle;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         ::close(fd);
-        *error = EISDIR;
         return kNoFileHandle;
     }
     return fd;
@@ -82,6 +233,11 @@ std::int64_t OsWriteFile(FileHandle h, const void* buffer, std::size_t count, in
     return static_cast<std::int64_t>(done);
 }
 
+std::int64_t OsSeekFile(FileHandle h, std::int64_t offset, int whence) {
+    const int how = whence == 1 ? SEEK_CUR : whence == 2 ? SEEK_END : SEEK_SET;
+    return ::lseek(static_cast<int>(h), static_cast<off_t>(offset), how);
+}
+
 bool OsFlushFile(FileHandle h) {
     return ::fsync(static_cast<int>(h)) == 0;
 }
@@ -104,11 +260,47 @@ bool OsIsDiskFull(int error) {
 }
 
 bool OsIsNotFound(int error) {
-    return error == ENOENT;
+    // A file where a directory of the path should be: no such file either.
+    return error == ENOENT || error == ENOTDIR;
 }
 
 bool OsIsAccessDenied(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
+}
+
+bool OsIsNotAFile(int error) {
+    return error == EISDIR || error == ENODEV || error == ENXIO;
+}
+
+bool OsGetFileAttributes(FileHandle h, FileAttributes& attributes) {
+    struct stat st {};
+    if (::fstat(static_cast<int>(h), &st) != 0) {
+        return false;
+    }
+    attributes = {st.st_mode & 0777U, st.st_uid, st.st_gid};
+    return true;
+}
+
+bool GetFileAttributesOf(const CString& path, FileAttributes& attributes) {
+    struct stat st {};
+    if (::stat(NativePath(path).c_str(), &st) != 0) {
+        return false;
+    }
+    attributes = {st.st_mode & 0777U, st.st_uid, st.st_gid};
+    return true;
+}
+
+bool OsSetFileAttributes(FileHandle h, const FileAttributes& attributes) {
+    const int fd = static_cast<int>(h);
+    struct stat st {};
+    if (attributes.owner >= 0 && ::fstat(fd, &st) == 0 &&
+        (static_cast<std::int64_t>(st.st_uid) != attributes.owner ||
+         static_cast<std::int64_t>(st.st_gid) != attributes.group)) {
+        // Only an administrator may give a file away; for anyone else this changes nothing.
+        [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(attributes.owner),
+                                                      static_cast<gid_t>(attributes.group));
+    }
+    return ::fchmod(fd, static_cast<mode_t>(attributes.mode & 0777U)) == 0;
 }
 
 bool FileExists(const CString& path) {
@@ -121,7 +313,8 @@ bool CreateDirectoryPath(const CString& path) {
     for (std::size_t i = 1; i <= native.size(); ++i) {
         if (i == native.size() || native[i] == '/') {
             const std::string prefix = native.substr(0, i);
-            if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) {
+            // The user's data and settings are the user's alone.
+            if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) {
                 return false;
             }
         }
@@ -131,14 +324,12 @@ bool CreateDirectoryPath(const CString& path) {
 }
 
 bool ReplaceFileAtomically(const CString& from, const CString& to) {
-    if (::rename(NativePath(from).c_str(), NativePath(to).c_str()) != 0) {
+    const std::string target = NativePath(to);
+    if (::rename(NativePath(from).c_str(), target.c_str()) != 0) {
         return false;
     }
     // The rename itself lives in the directory; make it durable too.
-    const std::string native = NativePath(to);
-    const auto slash = native.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : native.substr(0, slash + 1);
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -150,16 +341,74 @@ bool RemoveFile(const CString& path) {
     return ::unlink(NativePath(path).c_str()) == 0;
 }
 
-CString TemporaryPathBeside(const CString& path) {
-    // The process id keeps two programs (or a parent and its fork) apart; the counter and
-    // the random part keep the names of one process apart.
-    thread_local std::mt19937_64 generator{std::random_device{}()};
-    for (;;) {
-        const std::string suffix =
-            ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(generator() % 1000000U);
-        CString candidate = path + CString::FromUtf8(suffix);
-        if (!FileExists(candidate)) {
-            return candidate;
+CString FinalPathOf(const CString& path) {
+    std::string current = NativePath(path);
+    // As many links as the system itself follows before it calls the chain a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            break;
+        }
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+            break;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
+    }
+    return PathFromNative(current);
+}
+
+FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
+                                 std::uint64_t (*random)()) {
+    static const char kHex[] = "0123456789abcdef";
+    const std::string prefix = NativePath(path) + ".tmp" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        std::uint64_t bits = random != nullptr ? random() : SystemRandom();
+        std::string name = prefix;
+        for (int i = 0; i < 16; ++i, bits >>= 4) {
+            name += kHex[bits & 0xF];
+        }
+        int fd = -1;
+        do {
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0) {
+            tempPath = PathFromNative(name);
+            return fd;
+        }
+        *error = errno;
+        if (errno != EEXIST) {
+            break;
         }
     }
+    return kNoFileHandle;
+}
+
+void RemoveStaleTemporariesBeside(const CString& path) {
+    const std::string native = NativePath(path);
+    const std::string prefix = NameOf(native) + ".tmp";
+    DIR* dir = ::opendir(DirectoryOf(native).c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const int dirFd = ::dirfd(dir);
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.substr(0, prefix.size()) != prefix) {
+            continue;
+        }
+        const pid_t owner = TemporaryOwner(name.substr(prefix.size()));
+        struct stat st {};
+        if (owner <= 0 || owner == ::getpid() || ProcessRuns(owner) ||
+            ::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+            now - st.st_mtime < kStaleAfterSeconds) {
+            continue;
+        }
+        ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
 }

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Names of temporary files tried before a save gives up.
+constexpr int kTemporaryNameAttempts = 64;
+// A temporary file untouched this long (in the file system's 100 ns units: ten minutes)
+// belongs to no save that is still running.
+constexpr std::uint64_t kStaleAfter = 600ULL * 10000000ULL;
+
 const wchar_t* Wide(const CString& text) {
     return reinterpret_cast<const wchar_t*>(text.GetString());
 }
@@ -20,6 +26,47 @@ HANDLE AsHandle(FileHandle h) {
 
 bool IsSeparator(char16_t c) {
     return c == u'\\' || c == u'/';
+}
+
+std::uint64_t SystemRandom() {
+    std::random_device device;
+    return static_cast<std::uint64_t>(device()) << 32 | device();
+}
+
+std::uint64_t AsNumber(const FILETIME& time) {
+    return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+}
+
+// The process id of a temporary name's rest "<digits>-<16 hex digits>", or 0.
+DWORD TemporaryOwner(std::u16string_view rest) {
+    const auto dash = rest.find(u'-');
+    if (dash == 0 || dash == std::u16string_view::npos || dash > 9 || rest.size() != dash + 17) {
+        return 0;
+    }
+    DWORD pid = 0;
+    for (char16_t c : rest.substr(0, dash)) {
+        if (c < u'0' || c > u'9') {
+            return 0;
+        }
+        pid = pid * 10 + (c - u'0');
+    }
+    for (char16_t c : rest.substr(dash + 1)) {
+        if ((c < u'0' || c > u'9') && (c < u'a' || c > u'f')) {
+            return 0;
+        }
+    }
+    return pid;
+}
+
+bool ProcessRuns(DWORD pid) {
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (process == nullptr) {
+        // Refused means there is one, of another user.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
 }
 
 } // namespace
@@ -47,6 +94,16 @@ FileHandle OsOpenFile(const CString& path, unsigned nOpenFlags, int* error) {
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         *error = static_cast<int>(::GetLastError());
+        const DWORD attributes = ::GetFileAttributesW(Wide(path));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            *error = ERROR_DIRECTORY;
+        }
+        return kNoFileHandle;
+    }
+    // Only a file on a disk: a pipe or a device (CON, NUL, COM1) is refused.
+    if (::GetFileType(h) != FILE_TYPE_DISK) {
+        ::CloseHandle(h);
+        *error = ERROR_BAD_FILE_TYPE;
         return kNoFileHandle;
     }
     return reinterpret_cast<FileHandle>(h);
@@ -79,6 +136,14 @@ std::int64_t OsWriteFile(FileHandle h, const void* buffer, std::size_t count, in
     return static_cast<std::int64_t>(done);
 }
 
+std::int64_t OsSeekFile(FileHandle h, std::int64_t offset, int whence) {
+    LARGE_INTEGER distance{};
+    distance.QuadPart = offset;
+    LARGE_INTEGER position{};
+    const DWORD how = whence == 1 ? FILE_CURRENT : whence == 2 ? FILE_END : FILE_BEGIN;
+    return ::SetFilePointerEx(AsHandle(h), distance, &position, how) ? position.QuadPart : -1;
+}
+
 bool OsFlushFile(FileHandle h) {
     return ::FlushFileBuffers(AsHandle(h)) != 0;
 }
@@ -109,6 +174,26 @@ bool OsIsNotFound(int error) {
 bool OsIsAccessDenied(int error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
            error == ERROR_SHARING_VIOLATION;
+}
+
+bool OsIsNotAFile(int error) {
+    return error == ERROR_DIRECTORY || error == ERROR_BAD_FILE_TYPE;
+}
+
+// Access on Windows is the folder's access control list, which a new file inherits and a
+// rename keeps: there are no permission bits to carry over.
+bool OsGetFileAttributes(FileHandle /*h*/, FileAttributes& attributes) {
+    attributes = FileAttributes{};
+    return true;
+}
+
+bool GetFileAttributesOf(const CString& path, FileAttributes& attributes) {
+    attributes = FileAttributes{};
+    return ::GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool OsSetFileAttributes(FileHandle /*h*/, const FileAttributes& /*attributes*/) {
+    return true;
 }
 
 bool FileExists(const CString& path) {
@@ -150,16 +235,67 @@ bool RemoveFile(const CString& path) {
     return ::DeleteFileW(Wide(path)) != 0;
 }
 
-CString TemporaryPathBeside(const CString& path) {
-    // The process id keeps two programs apart; the random part keeps the names of one
-    // process apart.
-    thread_local std::mt19937_64 generator{std::random_device{}()};
-    for (;;) {
-        const std::string suffix = ".tmp" + std::to_string(::GetCurrentProcessId()) + "-" +
-                                   std::to_string(generator() % 1000000U);
-        CString candidate = path + CString::FromUtf8(suffix);
-        if (!FileExists(candidate)) {
-            return candidate;
+CString FinalPathOf(const CString& path) {
+    // A link on Windows needs rights that a player rarely has; the name is taken as it is.
+    return path;
+}
+
+FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
+                                 std::uint64_t (*random)()) {
+    static const char16_t kHex[] = u"0123456789abcdef";
+    const CString prefix =
+        path + CString::FromUtf8(".tmp" + std::to_string(::GetCurrentProcessId()) + "-");
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        std::uint64_t bits = random != nullptr ? random() : SystemRandom();
+        std::u16string name = prefix.Str();
+        for (int i = 0; i < 16; ++i, bits >>= 4) {
+            name += kHex[bits & 0xF];
+        }
+        // CREATE_NEW fails on any entry of that name, a link included.
+        const HANDLE h = ::CreateFileW(
+            reinterpret_cast<const wchar_t*>(name.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (h != INVALID_HANDLE_VALUE) {
+            tempPath = CString(std::move(name));
+            return reinterpret_cast<FileHandle>(h);
+        }
+        *error = static_cast<int>(::GetLastError());
+        if (*error != ERROR_FILE_EXISTS && *error != ERROR_ALREADY_EXISTS) {
+            break;
         }
     }
+    return kNoFileHandle;
+}
+
+void RemoveStaleTemporariesBeside(const CString& path) {
+    const std::u16string& text = path.Str();
+    std::size_t slash = text.size();
+    while (slash > 0 && !IsSeparator(text[slash - 1])) {
+        --slash;
+    }
+    const std::u16string dir = text.substr(0, slash);
+    const std::u16string prefix = text.substr(slash) + u".tmp";
+    const CString pattern(dir + prefix + u"*");
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(Wide(pattern), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    do {
+        const std::u16string name(reinterpret_cast<const char16_t*>(found.cFileName));
+        if (name.size() <= prefix.size() ||
+            (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) !=
+                0) {
+            continue;
+        }
+        const DWORD owner = TemporaryOwner(std::u16string_view(name).substr(prefix.size()));
+        if (owner == 0 || owner == ::GetCurrentProcessId() || ProcessRuns(owner) ||
+            AsNumber(now) < AsNumber(found.ftLastWriteTime) + kStaleAfter) {
+            continue;
+        }
+        ::DeleteFileW(Wide(CString(dir + name)));
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
 }

@@ -1,5 +1,7 @@
 #include "KnownFolders.h"
 
+#include "FileSystem.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <string>
@@ -32,13 +34,14 @@ std::string BaseDirectory(const char* variable, const char* fallback) {
 
 } // namespace
 
+// The directories are taken byte for byte: a home whose name is no valid UTF-8 still finds
+// its own files.
 CString GetPreferredDataDirectory() {
-    return CString::FromUtf8(BaseDirectory("XDG_DATA_HOME", ".local/share") + "/Holverra/Caddora");
+    return PathFromNative(BaseDirectory("XDG_DATA_HOME", ".local/share") + "/Holverra/Caddora");
 }
 
 CString GetRegistryHivePath() {
-    return CString::FromUtf8(BaseDirectory("XDG_CONFIG_HOME", ".config") +
-                             "/Holverra/registry.reg");
+    return PathFromNative(BaseDirectory("XDG_CONFIG_HOME", ".config") + "/Holverra/registry.reg");
 }
 
 void RegisterPlatformStringResources() {

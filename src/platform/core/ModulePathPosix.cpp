@@ -1,5 +1,7 @@
 #include "ModulePath.h"
 
+#include "FileSystem.h"
+
 #include <string>
 #include <unistd.h>
 
@@ -12,5 +14,5 @@ CString GetRealModuleFilePath() {
         return {};
     }
     buffer.resize(static_cast<std::size_t>(n));
-    return CString::FromUtf8(buffer);
+    return PathFromNative(buffer); // byte for byte: any folder name finds its own files
 }

@@ -3,14 +3,14 @@
 #include "CString.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace {
 
 constexpr std::u16string_view kHeader5 = u"Windows Registry Editor Version 5.00";
 constexpr std::u16string_view kHeader4 = u"REGEDIT4";
-// The registry's own limit on a value's size; a longer one in a file is damage.
-constexpr std::size_t kMaxValueBytes = 1U << 20;
+constexpr std::size_t kMaxValueBytes = CRegistryHive::kMaxValueBytes;
 
 char16_t Upper(char16_t c) {
     if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
@@ -176,7 +176,7 @@ bool ParseData(std::u16string_view s, CRegistryHive::Value& value, bool& deleted
         }
         value.type = 1; // REG_SZ
         value.data = Utf16Bytes(text, true);
-        return true;
+        return value.data.size() <= kMaxValueBytes;
     }
     if (s.substr(0, 6) == u"dword:") {
         std::uint32_t dw = 0;
@@ -257,7 +257,126 @@ bool IsBelow(std::u16string_view path, std::u16string_view ancestor) {
            CRegistryHive::SameName(path.substr(0, ancestor.size()), ancestor);
 }
 
+// A name as SameName compares it.
+std::u16string Folded(std::u16string_view name) {
+    std::u16string out(name);
+    for (char16_t& c : out) {
+        c = Upper(c);
+    }
+    return out;
+}
+
+// The hive as a file builds it up, line by line: keys and values are found through ordered
+// indexes instead of a walk over all of them, and deletions mark entries instead of moving
+// the rest, so that a file of many keys or values reads in time proportional to its size
+// (times a logarithm). Ordered indexes, unlike hashing, cannot be made slow by chosen names.
+class HiveBuilder {
+public:
+    using Key = CRegistryHive::Key;
+    using Value = CRegistryHive::Value;
+
+    std::size_t CreateKey(const std::u16string& path) {
+        const auto [it, added] = m_index.try_emplace(Folded(path), m_entries.size());
+        if (added) {
+            m_entries.push_back(Entry{Key{path, {}}, true, {}, {}});
+        }
+        return it->second;
+    }
+    // The key and every key below it.
+    void DeleteKey(const std::u16string& path) {
+        const std::u16string folded = Folded(path);
+        if (const auto it = m_index.find(folded); it != m_index.end()) {
+            Drop(it->second);
+            m_index.erase(it);
+        }
+        // The folded paths below it run from "<path>\" up to "<path>]", the next character.
+        const auto first = m_index.lower_bound(folded + u'\\');
+        const auto last = m_index.lower_bound(folded + u']');
+        for (auto it = first; it != last; ++it) {
+            Drop(it->second);
+        }
+        m_index.erase(first, last);
+    }
+    void SetValue(std::size_t key, Value value) {
+        Entry& entry = m_entries[key];
+        const auto [it, added] = entry.valueIndex.try_emplace(Folded(value.name), 0);
+        if (added) {
+            it->second = entry.key.values.size();
+            entry.key.values.push_back(std::move(value));
+            entry.valueAlive.push_back(true);
+        } else {
+            Value& old = entry.key.values[it->second];
+            old.type = value.type;
+            old.data = std::move(value.data);
+        }
+    }
+    void DeleteValue(std::size_t key, std::u16string_view name) {
+        Entry& entry = m_entries[key];
+        if (const auto it = entry.valueIndex.find(Folded(name)); it != entry.valueIndex.end()) {
+            entry.valueAlive[it->second] = false;
+            entry.valueIndex.erase(it);
+        }
+    }
+    // The keys left, in the order they were first made, each with its values left.
+    std::vector<Key> Finish() {
+        std::vector<Key> keys;
+        for (Entry& entry : m_entries) {
+            if (!entry.alive) {
+                continue;
+            }
+            Key key{std::move(entry.key.path), {}};
+            for (std::size_t i = 0; i < entry.key.values.size(); ++i) {
+                if (entry.valueAlive[i]) {
+                    key.values.push_back(std::move(entry.key.values[i]));
+                }
+            }
+            keys.push_back(std::move(key));
+        }
+        return keys;
+    }
+
+private:
+    struct Entry {
+        Key key;
+        bool alive;
+        std::vector<bool> valueAlive;
+        std::map<std::u16string, std::size_t> valueIndex;
+    };
+    void Drop(std::size_t key) {
+        Entry& entry = m_entries[key];
+        entry.alive = false;
+        entry.key.values.clear();
+        entry.valueAlive.clear();
+        entry.valueIndex.clear();
+    }
+
+    std::vector<Entry> m_entries;
+    std::map<std::u16string, std::size_t> m_index;
+};
+
 } // namespace
+
+bool CRegistryHive::CanStore(std::u16string_view keyPath, const Value* value) {
+    const std::u16string path = NormalizePath(keyPath);
+    if (path.empty()) {
+        return false;
+    }
+    CRegistryHive written;
+    Key& key = written.CreateKey(path);
+    if (value != nullptr) {
+        key.values.push_back(*value);
+    }
+    CRegistryHive read;
+    if (!read.Parse(written.Format()) || read.m_keys.size() != 1 || read.m_keys[0].path != path) {
+        return false;
+    }
+    if (value == nullptr) {
+        return true;
+    }
+    const std::vector<Value>& values = read.m_keys[0].values;
+    return values.size() == 1 && values[0].name == value->name && values[0].type == value->type &&
+           values[0].data == value->data;
+}
 
 bool CRegistryHive::SameName(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) {
@@ -292,10 +411,15 @@ std::u16string CRegistryHive::NormalizePath(std::u16string_view path) {
 
 bool CRegistryHive::Parse(std::string_view bytes) {
     m_keys.clear();
+    if (bytes.size() > kMaxFileBytes) {
+        return false;
+    }
     const std::u16string text = Decode(bytes);
     const std::vector<std::u16string> lines = LogicalLines(text);
+    HiveBuilder built;
     bool headerSeen = false;
-    Key* current = nullptr;
+    constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+    std::size_t current = kNoKey;
     bool currentDeleted = false;
     for (const std::u16string& line : lines) {
         const std::u16string_view l = Trim(line);
@@ -304,7 +428,6 @@ bool CRegistryHive::Parse(std::string_view bytes) {
         }
         if (!headerSeen) {
             if (l != kHeader5 && l != kHeader4) {
-                m_keys.clear();
                 return false;
             }
             headerSeen = true;
@@ -314,26 +437,24 @@ bool CRegistryHive::Parse(std::string_view bytes) {
             const std::size_t close = l.rfind(u']');
             if (close == std::u16string_view::npos || close < 2 ||
                 !Trim(l.substr(close + 1)).empty()) {
-                m_keys.clear();
                 return false;
             }
             std::u16string_view path = l.substr(1, close - 1);
             currentDeleted = path.front() == u'-';
             if (currentDeleted) {
-                DeleteKey(NormalizePath(path.substr(1)));
-                current = nullptr;
+                built.DeleteKey(NormalizePath(path.substr(1)));
+                current = kNoKey;
                 continue;
             }
             const std::u16string normalized = NormalizePath(path);
-            if (normalized.empty()) {
-                m_keys.clear();
+            // "[\-Name]" names a key "-Name", which would be written back as a deletion.
+            if (normalized.empty() || normalized.front() == u'-') {
                 return false;
             }
-            current = &CreateKey(normalized);
+            current = built.CreateKey(normalized);
             continue;
         }
-        if (current == nullptr && !currentDeleted) {
-            m_keys.clear();
+        if (current == kNoKey && !currentDeleted) {
             return false; // a value before any key
         }
         Value value;
@@ -341,7 +462,6 @@ bool CRegistryHive::Parse(std::string_view bytes) {
         if (l.front() == u'@') {
             pos = 1;
         } else if (!ParseQuoted(l, pos, value.name)) {
-            m_keys.clear();
             return false;
         }
         while (pos < l.size() && (l[pos] == u' ' || l[pos] == u'\t')) {
@@ -349,23 +469,21 @@ bool CRegistryHive::Parse(std::string_view bytes) {
         }
         bool deleted = false;
         if (pos >= l.size() || l[pos] != u'=' || !ParseData(l.substr(pos + 1), value, deleted)) {
-            m_keys.clear();
             return false;
         }
-        if (current == nullptr) {
+        if (current == kNoKey) {
             continue; // a value of a key the file deletes
         }
         if (deleted) {
-            auto& values = current->values;
-            std::erase_if(values, [&](const Value& v) { return SameName(v.name, value.name); });
+            built.DeleteValue(current, value.name);
         } else {
-            SetValue(current->path, std::move(value));
+            built.SetValue(current, std::move(value));
         }
     }
     if (!headerSeen) {
-        m_keys.clear();
         return false;
     }
+    m_keys = built.Finish();
     return true;
 }
 
@@ -466,9 +584,4 @@ void CRegistryHive::SetValue(std::u16string_view keyPath, Value value) {
     } else {
         key.values.push_back(std::move(value));
     }
-}
-
-void CRegistryHive::DeleteKey(std::u16string_view path) {
-    std::erase_if(m_keys,
-                  [&](const Key& k) { return SameName(k.path, path) || IsBelow(k.path, path); });
 }

@@ -20,8 +20,13 @@ public:
         std::vector<Value> values;
     };
 
+    // The largest hive file and the largest value that are read; anything larger is damage.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
+    static constexpr std::size_t kMaxValueBytes = std::size_t{1} << 20;
+
     // Reads a file's bytes (UTF-16LE with its byte-order mark, or UTF-8). False when they
-    // are not such a text; the hive is then empty.
+    // are not such a text; the hive is then empty. The time taken grows with the size of the
+    // text (times a logarithm), however many keys and values it holds.
     bool Parse(std::string_view bytes);
     // The text of the hive in UTF-8 with CRLF line ends, as the registry editor imports it.
     std::string Format() const;
@@ -35,13 +40,16 @@ public:
 
     const std::vector<Key>& Keys() const { return m_keys; }
 
+    // Whether Parse gives back exactly this key, and this value under it, from what Format
+    // writes of them: what the writer may store without making the file damage.
+    static bool CanStore(std::u16string_view keyPath, const Value* value);
+
     static bool SameName(std::u16string_view a, std::u16string_view b);
     // The path with empty parts (doubled or trailing separators) left out.
     static std::u16string NormalizePath(std::u16string_view path);
 
 private:
     Key* FindKeyMutable(std::u16string_view path);
-    void DeleteKey(std::u16string_view path);
 
     std::vector<Key> m_keys;
 };

@@ -1,15 +1,22 @@
 // The registry functions over the per-user hive file. Every call reads the file afresh
-// under an exclusive lock, and every change is written through at once (temporary file,
-// flushed, renamed over the hive), so that two running programs never undo each other's
-// values. A hive that cannot be read is kept aside as "registry.reg.damaged" and the
-// registry starts empty, so that every setting falls back to its default.
+// under an exclusive lock, and every change is written through at once (a replacement file
+// renamed over the hive), so that two running programs never undo each other's values.
+// A hive that is not such a text (or larger than any the program writes) is kept aside as
+// "registry.reg.damaged" and the registry starts empty, so that every setting falls back to
+// its default. A hive that is there but cannot be read (no permission, not a regular file) is
+// left exactly as it is: its values read as absent and every change fails. The lock is
+// waited for a few seconds at most: without it values are still read, but nothing is
+// changed.
 #include "Registry.h"
 
+#include "AtomicFile.h"
 #include "CFile.h"
 #include "KnownFolders.h"
 #include "RegistryHive.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -17,6 +24,8 @@
 #include <new>
 #include <optional>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -97,22 +106,71 @@ bool IsPredefined(HKEY h) {
     return false;
 }
 
-std::optional<std::string> ReadWholeFile(const CString& path) {
+// How long a session waits for the lock that another program holds; once a wait has run
+// out, later sessions wait only briefly until the lock is taken again, so that start-up
+// is not held up by every one of its reads.
+constexpr std::chrono::milliseconds kLockPatience{3000};
+constexpr std::chrono::milliseconds kLockPatienceAfterTimeout{250};
+bool g_lockTimedOut = false;
+
+// What a look at the hive file found.
+enum class HiveFile { absent, read, damaged, unreadable };
+
+HiveFile ReadHiveFile(const CString& path, std::string& bytes) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) {
-        return std::nullopt;
+    CFileException error;
+    if (!file.Open(path, CFile::modeRead, &error)) {
+        return error.m_cause == CFileException::fileNotFound ? HiveFile::absent
+                                                             : HiveFile::unreadable;
     }
-    std::string bytes;
     try {
+        // One byte past the limit tells a file that is too large, however large it is.
+        const std::size_t limit = CRegistryHive::kMaxFileBytes + 1;
         char buffer[16384];
-        for (UINT n = file.Read(buffer, sizeof buffer); n > 0;
-             n = file.Read(buffer, sizeof buffer)) {
+        while (bytes.size() < limit) {
+            const UINT n =
+                file.Read(buffer, static_cast<UINT>(std::min(sizeof buffer, limit - bytes.size())));
+            if (n == 0) {
+                break;
+            }
             bytes.append(buffer, n);
         }
     } catch (const CFileException&) {
-        return std::nullopt;
+        return HiveFile::unreadable;
     }
-    return bytes;
+    return bytes.size() > CRegistryHive::kMaxFileBytes ? HiveFile::damaged : HiveFile::read;
+}
+
+// The lock file beside the hive, opened without following a link or waiting on a pipe; -1
+// when it cannot be had.
+int OpenLockFile(const CString& hivePath) {
+    const int fd = ::open(NativePath(hivePath + CString(".lock")).c_str(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool TakeLock(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() +
+                          (g_lockTimedOut ? kLockPatienceAfterTimeout : kLockPatience);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            g_lockTimedOut = false;
+            return true;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return false;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            g_lockTimedOut = true;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 // One look at the hive: the lock is held, and the file read, from construction to
@@ -124,16 +182,32 @@ public:
         if (forChange && slash > 0) {
             CreateDirectoryPath(m_path.Left(slash));
         }
-        const std::string lockPath = (m_path + CString(".lock")).ToUtf8();
-        m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_lockFd >= 0) {
-            while (::flock(m_lockFd, LOCK_EX) != 0 && errno == EINTR) {
+        m_lockFd = OpenLockFile(m_path);
+        const bool locked = m_lockFd >= 0 && TakeLock(m_lockFd);
+        std::string bytes;
+        switch (ReadHiveFile(m_path, bytes)) {
+        case HiveFile::absent:
+            m_writable = locked;
+            break;
+        case HiveFile::unreadable:
+            // Neither rewritten nor set aside: the player's file is left as it is.
+            break;
+        case HiveFile::read:
+            if (m_hive.Parse(bytes)) {
+                m_writable = locked;
+                break;
             }
-        }
-        const std::optional<std::string> bytes = ReadWholeFile(m_path);
-        if (bytes && !m_hive.Parse(*bytes)) {
-            // Kept for the player to look at; the settings start from their defaults.
-            ReplaceFileAtomically(m_path, m_path + CString(".damaged"));
+            [[fallthrough]];
+        case HiveFile::damaged:
+            // Kept for the player to look at, beside the file that holds it (a link to it
+            // stays, and the next change writes a new hive where it leads); the settings
+            // start from their defaults. Without the lock nothing is moved.
+            m_hive = CRegistryHive();
+            if (locked) {
+                const CString damaged = FinalPathOf(m_path);
+                m_writable = ReplaceFileAtomically(damaged, damaged + CString(".damaged"));
+            }
+            break;
         }
     }
     ~HiveSession() {
@@ -148,32 +222,29 @@ public:
     CRegistryHive& Hive() { return m_hive; }
 
     // Writes the hive through: a reader sees the old file or the new one, never a mixture.
+    // Fails without the lock, over a hive that could not be read, and when the file would
+    // be larger than the reader takes.
     bool Commit() {
-        const CString temp = TemporaryPathBeside(m_path);
-        CFile file;
-        if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite)) {
+        const std::string text = m_hive.Format();
+        if (!m_writable || text.size() > CRegistryHive::kMaxFileBytes) {
             return false;
         }
-        const std::string text = m_hive.Format();
+        CAtomicFile file;
+        if (!file.Open(m_path, CFile::modeCreate | CFile::modeWrite)) {
+            return false;
+        }
         try {
             file.Write(text.data(), static_cast<UINT>(text.size()));
-            file.Flush();
-            file.Close();
         } catch (const CFileException&) {
-            file.Abort();
-            RemoveFile(temp);
             return false;
         }
-        if (!ReplaceFileAtomically(temp, m_path)) {
-            RemoveFile(temp);
-            return false;
-        }
-        return true;
+        return file.Commit();
     }
 
 private:
     CString m_path;
     int m_lockFd = -1;
+    bool m_writable = false;
     CRegistryHive m_hive;
 };
 
@@ -260,6 +331,9 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR 
         refused != ERROR_SUCCESS) {
         return refused;
     }
+    if (!CRegistryHive::CanStore(path, nullptr)) {
+        return ERROR_CANTWRITE; // a name the hive file cannot give back
+    }
     HiveSession session(true);
     DWORD disposition = REG_OPENED_EXISTING_KEY;
     if (!session.Hive().KeyExists(path)) {
@@ -337,6 +411,11 @@ LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD /*Reserved*/, DWORD
     value.type = dwType;
     if (cbData > 0) {
         value.data.assign(lpData, lpData + cbData);
+    }
+    // A value the hive file cannot give back whole would make the whole file damage at the
+    // next read, and every setting lost.
+    if (!CRegistryHive::CanStore(key->path, &value)) {
+        return ERROR_CANTWRITE;
     }
     HiveSession session(true);
     session.Hive().SetValue(key->path, std::move(value));

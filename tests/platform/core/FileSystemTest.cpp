@@ -55,16 +55,24 @@ TEST(FileSystem, ReplacingPutsTheNewFileInPlaceOfTheOld) {
     EXPECT_EQ(ReadBytes(dir / "fresh"), std::vector<unsigned char>({'2'}));
 }
 
-TEST(FileSystem, TemporaryNamesAreBesideTheTargetAndUnused) {
+TEST(FileSystem, TemporaryFilesAreMadeNewBesideTheTargetWithinBoundedTries) {
     TemporaryDirectory dir;
     const CString target = PathText(dir / "Clubs.dat");
-    const CString first = TemporaryPathBeside(target);
-    EXPECT_EQ(first.Left(target.GetLength()), target);
-    EXPECT_GT(first.GetLength(), target.GetLength());
-    EXPECT_FALSE(FileExists(first));
-    WriteBytes(std::filesystem::path(first.Str()), {'t'});
-    EXPECT_NE(TemporaryPathBeside(target), first);
-    EXPECT_TRUE(RemoveFile(first));
-    EXPECT_FALSE(FileExists(first));
-    EXPECT_FALSE(RemoveFile(first)); // gone already
+    // A random source that always gives the same name.
+    const auto seven = []() -> std::uint64_t { return 7; };
+    CString temp;
+    int error = 0;
+    const FileHandle h = CreateTemporaryBeside(target, temp, &error, seven);
+    ASSERT_NE(h, kNoFileHandle);
+    EXPECT_TRUE(OsCloseFile(h));
+    EXPECT_EQ(temp.Left(target.GetLength() + 4), target + CString(".tmp"));
+    const std::filesystem::path made(temp.Str());
+    WriteBytes(made, {'k'});
+    // Every name it would try is taken: it gives up instead of trying for ever, and the file
+    // of that name is neither opened nor cut.
+    CString again;
+    EXPECT_EQ(CreateTemporaryBeside(target, again, &error, seven), kNoFileHandle);
+    EXPECT_EQ(ReadBytes(made), std::vector<unsigned char>({'k'}));
+    EXPECT_TRUE(RemoveFile(temp));
+    EXPECT_FALSE(RemoveFile(temp)); // gone already
 }

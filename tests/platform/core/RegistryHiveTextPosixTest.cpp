@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 const CRegistryHive::Value* Find(const CRegistryHive& hive, std::u16string_view key,
@@ -113,6 +115,7 @@ TEST(RegistryHiveText, AnythingElseIsDamage) {
         header + "\"v\"=dword:1\r\n",         // a value before any key
         header + "[HKEY_CURRENT_USER\\A\r\n", // a key without its bracket
         header + "[]\r\n",                    // a key without a name
+        header + "[\\-A]\r\n",                // a key that would be written as a deletion
         key + "\"v\"=dword:123456789\r\n",    // nine digits
         key + "\"v\"=hex:1,2g\r\n",           // not a hex byte
         key + "\"v\"=word:1\r\n",             // no such type
@@ -124,4 +127,38 @@ TEST(RegistryHiveText, AnythingElseIsDamage) {
         EXPECT_FALSE(hive.Parse(text)) << text;
         EXPECT_TRUE(hive.Keys().empty()) << text;
     }
+}
+
+TEST(RegistryHiveText, AHiveOfManyKeysAndValuesReadsWithoutAWalkPerLine) {
+    // Looking keys or values up by walking all of them for every line takes some five
+    // minutes here, even optimised; the alarm ends the test instead.
+    constexpr int kCount = 60000;
+    std::string text = "Windows Registry Editor Version 5.00\r\n";
+    for (int i = 0; i < kCount; ++i) {
+        const std::string key = "[HKEY_CURRENT_USER\\K" + std::to_string(i);
+        text += key + "]\r\n" + key + "\\Sub]\r\n";
+    }
+    text += "[HKEY_CURRENT_USER\\Many]\r\n";
+    for (int i = 0; i < kCount; ++i) {
+        text += "\"v" + std::to_string(i) + "\"=dword:1\r\n";
+    }
+    for (int i = 0; i < kCount; i += 2) {
+        text += "[-hkey_current_user\\k" + std::to_string(i) + "]\r\n";
+    }
+    text += "[HKEY_CURRENT_USER\\many]\r\n";
+    for (int i = 0; i < kCount; i += 2) {
+        text += "\"V" + std::to_string(i) + "\"=-\r\n";
+    }
+    ::alarm(60);
+    CRegistryHive hive;
+    const bool parsed = hive.Parse(text);
+    ::alarm(0);
+    ASSERT_TRUE(parsed);
+    // Every even key went with its subkey, and no other ("K2" takes neither "K21" nor "K20").
+    ASSERT_EQ(hive.Keys().size(), static_cast<std::size_t>(kCount + 1));
+    EXPECT_EQ(hive.Keys().front().path, u"HKEY_CURRENT_USER\\K1");
+    const CRegistryHive::Key* many = hive.FindKey(u"HKEY_CURRENT_USER\\Many");
+    ASSERT_NE(many, nullptr);
+    ASSERT_EQ(many->values.size(), static_cast<std::size_t>(kCount / 2));
+    EXPECT_EQ(many->values.front().name, u"v1");
 }
