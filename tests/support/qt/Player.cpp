@@ -109,9 +109,11 @@ void TypeOn(CDialog& dlg, int id, const CString& text) {
 }
 
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
-    QWidget* control = Control(dlg, id);
+    QWidget* control = id != 0 ? Control(dlg, id) : dlg.GetSafeHwnd()->focusWidget();
     ASSERT_NE(control, nullptr) << "no control " << id;
-    control->setFocus(Qt::OtherFocusReason);
+    if (id != 0) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
     Qt::KeyboardModifiers held;
     if (modifiers & Shift) {
         held |= Qt::ShiftModifier;

@@ -130,9 +130,11 @@ void TypeOn(CDialog& dlg, int id, const CString& text) {
 }
 
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
-    const HWND control = Control(dlg, id);
+    const HWND control = id != 0 ? Control(dlg, id) : GetFocus();
     ASSERT_NE(control, nullptr) << "no control " << id;
-    SetFocus(control);
+    if (id != 0) {
+        SetFocus(control);
+    }
     const auto vk = static_cast<UINT>(key);
     const bool alt = (modifiers & Alt) != 0;
     const HeldModifiers held(modifiers);

@@ -119,6 +119,16 @@ struct CDialog::Window {
         }
         return nullptr;
     }
+    // The system makes a radio button a tab stop when it is checked; the template's Tab order
+    // (the radio buttons are none) is kept.
+    void KeepTemplateTabStops() {
+        for (const DialogControl& control : controls) {
+            const LONG style = GetWindowLongW(control.hWnd, GWL_STYLE);
+            if ((style & WS_TABSTOP) && !(control.item->style & WS_TABSTOP)) {
+                SetWindowLongW(control.hWnd, GWL_STYLE, style & ~WS_TABSTOP);
+            }
+        }
+    }
 };
 
 DialogBaseUnits DialogBaseUnitsAt(int logicalDpiX, int logicalDpiY) {
@@ -488,7 +498,11 @@ INT_PTR CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             CenterWindow();
         }
         // TRUE: the dialog manager gives the focus to the first tab stop.
-        return OnInitDialog();
+        const BOOL focusFirstTabStop = OnInitDialog();
+        if (m_window) {
+            m_window->KeepTemplateTabStops();
+        }
+        return focusFirstTabStop;
     }
     case WM_COMMAND: {
         UINT nCode = HIWORD(wParam);
@@ -497,6 +511,9 @@ INT_PTR CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             nCode = 0;
         }
         OnCommand(LOWORD(wParam), nCode);
+        if (m_window) {
+            m_window->KeepTemplateTabStops();
+        }
         return TRUE;
     }
     case WM_CTLCOLORMSGBOX:
