@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -24,8 +25,7 @@ namespace {
 constexpr int kBaseDpi = 96;
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
-// The property by which a window of ours is known as a dialog's.
-constexpr wchar_t kDialogProperty[] = L"Caddora.CDialog";
+constexpr const wchar_t* kDialogProperty = kDialogWindowProperty;
 
 // The dialogs that run modally, innermost last.
 std::vector<CDialog*>& ModalStack() {

@@ -34,7 +34,7 @@ HWND FindRunningMainWindow() {
     HWND found = nullptr;
     EnumWindows(
         [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (GetPropW(hWnd, L"Caddora.CDialog") != nullptr &&
+            if (GetPropW(hWnd, kDialogWindowProperty) != nullptr &&
                 GetWindow(hWnd, GW_OWNER) == nullptr) {
                 *reinterpret_cast<HWND*>(lParam) = hWnd;
                 return FALSE;

@@ -4,6 +4,10 @@
 // does the same.
 #include "WindowsUi.h"
 
+// The window property that marks a window as a dialog of this program (its value is the
+// CDialog): a second start finds the running copy's main window by it.
+inline constexpr wchar_t kDialogWindowProperty[] = L"Caddora.CDialog";
+
 // Gives a message to the keyboard handling of the dialog it is for: the dialog's accelerator
 // keys first, then the dialog manager's (Tab, Enter, Escape, arrows). TRUE when either took
 // it, and then the message must not be dispatched.
