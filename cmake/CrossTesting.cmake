@@ -40,4 +40,16 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
         FIXTURES_SETUP wine_prefix
         ENVIRONMENT "${CADDORA_TEST_ENVIRONMENT}"
         TIMEOUT 180)
+
+    if(CADDORA_GUI)
+        # The programs that open windows show them on a virtual display (Xvfb) of the run's
+        # own, started before the first of them and ended after the last.
+        set(CADDORA_DISPLAY_STATE ${PROJECT_BINARY_DIR}/xvfb)
+        add_test(NAME wine_display_start
+            COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-display.sh start ${CADDORA_DISPLAY_STATE})
+        set_tests_properties(wine_display_start PROPERTIES FIXTURES_SETUP wine_display TIMEOUT 60)
+        add_test(NAME wine_display_stop
+            COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-display.sh stop ${CADDORA_DISPLAY_STATE})
+        set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine_display)
+    endif()
 endif()

@@ -33,9 +33,11 @@ endfunction()
 # One GoogleTest executable for the *Test.cpp files of the current folder; every test is
 # registered with ctest on its own, and runs against the offscreen Qt platform. In a cross
 # build the whole executable is one ctest test, run through the emulator (Wine). Tests of
-# what only one platform has are named *PosixTest.cpp or *Win32Test.cpp.
+# what only one platform has are named *PosixTest.cpp or *Win32Test.cpp. WINDOWS: the tests
+# open windows; under Wine such programs run one at a time (every program of a cross build
+# with the dialogs runs in the virtual display of cmake/CrossTesting.cmake).
 function(caddora_add_test name)
-    cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(T "WINDOWS" "" "LIBS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
     if(WIN32)
         list(FILTER sources EXCLUDE REGEX "PosixTest\\.cpp$")
@@ -48,12 +50,29 @@ function(caddora_add_test name)
     if(CMAKE_CROSSCOMPILING)
         # Listing the tests would mean running the program at build time; through an
         # emulator one program is one ctest test, and one emulator start-up.
-        add_test(NAME ${name} COMMAND ${name})
-        if(CMAKE_CROSSCOMPILING_EMULATOR)
+        if(CMAKE_CROSSCOMPILING_EMULATOR AND CADDORA_DISPLAY_STATE)
+            # Every program of the prefix shows on the one virtual display: the first one
+            # started, console or not, opens the prefix's desktop there.
+            add_test(NAME ${name}
+                COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-display.sh run ${CADDORA_DISPLAY_STATE}
+                        ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
             set_tests_properties(${name} PROPERTIES
                 ENVIRONMENT "${CADDORA_TEST_ENVIRONMENT}"
-                FIXTURES_REQUIRED wine_prefix
+                FIXTURES_REQUIRED "wine_prefix;wine_display"
                 TIMEOUT 120)
+            if(T_WINDOWS)
+                # One at a time: each program's windows take the keyboard focus from the
+                # other's.
+                set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_display TIMEOUT 300)
+            endif()
+        else()
+            add_test(NAME ${name} COMMAND ${name})
+            if(CMAKE_CROSSCOMPILING_EMULATOR)
+                set_tests_properties(${name} PROPERTIES
+                    ENVIRONMENT "${CADDORA_TEST_ENVIRONMENT}"
+                    FIXTURES_REQUIRED wine_prefix
+                    TIMEOUT 120)
+            endif()
         endif()
     else()
         include(GoogleTest)

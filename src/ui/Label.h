@@ -6,7 +6,11 @@
 #include "platform/ui/CFont.h"
 #include "platform/ui/CStatic.h"
 
+#ifdef _WIN32
+#define CADDORA_EXPORT __declspec(dllexport)
+#else
 #define CADDORA_EXPORT __attribute__((visibility("default")))
+#endif
 
 class CADDORA_EXPORT CLabel : public CStatic {
 public:

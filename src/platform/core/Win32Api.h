@@ -14,11 +14,15 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+// The dialogs' Win32 backend needs the window and drawing parts in every file that sees
+// them; platform/ui/win32/WindowsUi.h then takes back the colliding macros.
+#ifndef CADDORA_UI_WIN32
 #ifndef NOGDI
 #define NOGDI
 #endif
 #ifndef NOUSER
 #define NOUSER
+#endif
 #endif
 #ifndef NOSERVICE
 #define NOSERVICE

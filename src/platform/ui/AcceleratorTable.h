@@ -5,6 +5,9 @@
 
 #include <vector>
 
+#ifdef CADDORA_UI_WIN32
+#include "win32/WindowsUi.h"
+#else
 constexpr BYTE FVIRTKEY = 0x01;
 constexpr BYTE FSHIFT = 0x04;
 constexpr BYTE FCONTROL = 0x08;
@@ -19,6 +22,7 @@ struct ACCEL {
     WORD key;
     WORD cmd;
 };
+#endif
 
 struct AcceleratorTable {
     UINT id;

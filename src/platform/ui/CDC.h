@@ -1,6 +1,10 @@
 #pragma once
 #include "Gdi.h"
 
+#ifdef CADDORA_UI_WIN32
+#include "win32/CDC.h"
+#else
+
 class CFont;
 
 // The drawing state a colour handler may change before a control paints: font, text
@@ -32,3 +36,5 @@ private:
     COLORREF m_crBk = MakeRgb(255, 255, 255);
     int m_nBkMode = OPAQUE;
 };
+
+#endif

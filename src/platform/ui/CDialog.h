@@ -22,6 +22,7 @@
 #include "DialogTemplate.h"
 
 #include <memory>
+#include <vector>
 
 class CDataExchange;
 class DialogControls;
@@ -90,8 +91,20 @@ public:
     // DDX_Control: binds the member to the control's widget, once.
     void BindControl(int nIDC, CWnd& rControl);
 
+#ifdef CADDORA_UI_WIN32
+    // The dialog whose window is (or holds) the window; null for other windows.
+    static CDialog* FromHandlePermanent(HWND hWnd);
+    // The innermost dialog that runs modally, or null; and all of them, innermost first.
+    static CDialog* InnermostModal();
+    static std::vector<CDialog*> ModalDialogs();
+    // What every window of a dialog of ours answers (the dialog procedure's work).
+    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The keys LoadAccelTable gave the dialog; null for none.
+    HACCEL GetAcceleratorTable() const;
+#else
     // The dialog whose window is (or holds) the widget; null for other widgets.
     static CDialog* FromWidget(const QWidget* widget);
+#endif
 
     virtual BOOL OnInitDialog();
 
@@ -101,6 +114,26 @@ protected:
     virtual void OnCancel();
 
 private:
+#ifdef CADDORA_UI_WIN32
+    struct Window;
+    BOOL CreateWindowFromTemplate(HWND owner);
+    HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
+    void AdoptControls(const DialogTemplate& dlgTemplate);
+    void ReleaseWindow(bool unbindMembers);
+    HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    INT_PTR OnCtlColorMessage(HDC hdc, HWND hControl, UINT nCtlColor);
+    void DrawPushButton(const DRAWITEMSTRUCT& item);
+    int RunModalLoop();
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    std::unique_ptr<Window> m_window;
+    int m_nBaseUnitX = 0;
+    int m_nBaseUnitY = 0;
+    int m_nDefaultId = IDOK;
+    int m_nModalResult = -1;
+    BOOL m_bEnded = FALSE;
+#else
     BOOL CreateWindowFromTemplate(HWND owner);
     HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
     void CreateControls(const DialogTemplate& dlgTemplate);
@@ -120,6 +153,7 @@ private:
     int m_nDefaultId = IDOK;
     int m_nModalResult = -1;
     BOOL m_bEnded = FALSE;
+#endif
 
     DECLARE_MESSAGE_MAP()
 };

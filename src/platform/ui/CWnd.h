@@ -5,10 +5,14 @@
 #include "CCmdTarget.h"
 #include "platform/core/CString.h"
 
-class QWidget;
 class CDialog;
 class CFont;
+#ifdef CADDORA_UI_WIN32
+#include "win32/WindowsUi.h"
+#else
+class QWidget;
 using HWND = QWidget*;
+#endif
 
 class CWnd : public CCmdTarget {
 public:
@@ -55,6 +59,11 @@ public:
     HWND UnsubclassWindow();
 
     HWND m_hWnd = nullptr;
+
+#ifdef CADDORA_UI_WIN32
+private:
+    bool IsEdit() const;
+#endif
 
     DECLARE_MESSAGE_MAP()
 };

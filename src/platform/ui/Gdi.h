@@ -4,6 +4,10 @@
 // descriptions only; the widgets turn them into Qt fonts and palettes when they paint.
 #include "platform/core/WinTypes.h"
 
+#ifdef CADDORA_UI_WIN32
+#include "win32/Gdi.h"
+#else
+
 #include <cstdint>
 
 struct HFONT__;
@@ -89,3 +93,5 @@ struct RECT {
     LONG right;
     LONG bottom;
 };
+
+#endif

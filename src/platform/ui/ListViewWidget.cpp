@@ -1,6 +1,7 @@
 #include "ListViewWidget.h"
 
 #include <QHeaderView>
+#include <QPalette>
 
 ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
@@ -12,6 +13,12 @@ ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
+    // Past its last column a list view's header is an empty heading, not the dialog behind
+    // it: the header's own background takes the headings' face, whatever colour the dialog
+    // paints itself.
+    QPalette face = header()->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    header()->setPalette(face);
 }
 
 void ListViewWidget::focusInEvent(QFocusEvent* event) {

@@ -1,13 +1,11 @@
 #include "MessageBoxSeam.h"
 
 #include "CWinApp.h"
-#include "QtConvert.h"
-
-#include <QApplication>
-#include <QMessageBox>
+#include "MessageBoxWindow.h"
 
 #include <cstdio>
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -36,14 +34,7 @@ int MessageBoxSeam::Show(const CString& text, UINT nType) {
         std::fprintf(stderr, "Caddora: %s\n", text.ToUtf8().c_str());
         return IDOK;
     }
-    QMessageBox box(QApplication::activeWindow());
-    // The program's name alone: the title the player reads is exactly it.
-    box.setWindowTitle(QApplication::applicationName());
-    box.setText(ToQString(text));
-    box.setIcon((nType & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return IDOK;
+    return ShowMessageBoxWindow(text, nType);
 }
 
 void MessageBoxSeam::SetNextAnswer(int answer) {

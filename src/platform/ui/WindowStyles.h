@@ -2,6 +2,17 @@
 // Window, control and dialog constants that templates and dialog code are written in.
 #include "platform/core/WinTypes.h"
 
+#ifdef CADDORA_UI_WIN32
+#include "win32/WindowsUi.h"
+
+// The handheld's caption OK button; desktop Windows has none (the close box plays its part).
+constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
+// The id of controls that nobody addresses, as resource scripts name it.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+#else
+
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_CHILD = 0x40000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
@@ -59,3 +70,5 @@ constexpr int ICON_BIG = 1;
 
 constexpr int BST_UNCHECKED = 0;
 constexpr int BST_CHECKED = 1;
+
+#endif

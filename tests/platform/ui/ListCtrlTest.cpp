@@ -5,6 +5,8 @@
 #include "res/Resource.h"
 
 #include <QHeaderView>
+#include <QImage>
+#include <QPalette>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -41,6 +43,19 @@ TEST_F(ListView, ColumnsHaveTheirHeadingsAndWidths) {
     EXPECT_EQ(list->GetColumnWidth(0), 120);
     EXPECT_EQ(list->GetColumnWidth(1), 50);
     EXPECT_FALSE(qobject_cast<QTreeWidget*>(list->m_hWnd)->header()->sectionsClickable());
+}
+
+TEST_F(ListView, TheHeaderPastItsLastColumnIsAnEmptyHeadingNotTheDialog) {
+    QWidget* window = dialog.GetSafeHwnd();
+    QPalette green = window->palette();
+    green.setColor(QPalette::Window, QColor(172, 211, 115));
+    window->setPalette(green);
+    QHeaderView* header = qobject_cast<QTreeWidget*>(list->m_hWnd)->header();
+    header->resize(300, header->sizeHint().height());
+    const QImage shot = header->grab().toImage();
+    const QColor past = shot.pixelColor(shot.width() - 3, shot.height() / 2);
+    EXPECT_NE(past, QColor(172, 211, 115));
+    EXPECT_EQ(past, header->palette().color(QPalette::Button));
 }
 
 TEST_F(ListView, RowsAreAppendedWithTextsAndData) {

@@ -1,0 +1,34 @@
+#pragma once
+// The Windows API as the Win32 backend of the dialogs sees it: the window, drawing and
+// common-control parts, wide-character forms. The few API macros that are named like the
+// class library's own operations (GetObject, CreateFontIndirect, SetWindowText,
+// GetWindowText, LoadString, GetCurrentTime) are taken back, so that the library's headers
+// may be included before or after this one; code that wants the API functions themselves
+// names the wide form (GetObjectW, SetWindowTextW ...).
+#ifndef _WIN32
+#error "WindowsUi.h is for the Win32 backend only"
+#endif
+
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#undef GetObject
+#undef CreateFontIndirect
+#undef SetWindowText
+#undef GetWindowText
+#undef LoadString
+#undef GetCurrentTime

@@ -1,0 +1,248 @@
+// The player's hands on Win32: mouse and keyboard messages posted to the controls and run
+// through the dialogs' own message handling, as the modal loop runs them.
+#include "support/Player.h"
+
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/win32/MessageLoop.h"
+#include "res/Resources.h"
+
+#include <deque>
+#include <string_view>
+
+namespace {
+
+HWND Control(CDialog& dlg, int id) {
+    if (id == 0) {
+        return dlg.m_hWnd;
+    }
+    CWnd* control = dlg.GetDlgItem(id);
+    return control != nullptr ? control->m_hWnd : nullptr;
+}
+
+// The modifiers held while a key goes down, as GetKeyState answers them to the accelerator
+// and dialog handling.
+class HeldModifiers {
+public:
+    explicit HeldModifiers(unsigned modifiers) {
+        GetKeyboardState(m_saved);
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        if (modifiers & Player::Shift) {
+            keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+        }
+        if (modifiers & Player::Alt) {
+            keys[VK_MENU] = keys[VK_LMENU] = 0x80;
+        }
+        SetKeyboardState(keys);
+    }
+    ~HeldModifiers() { SetKeyboardState(m_saved); }
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+private:
+    BYTE m_saved[256];
+};
+
+LPARAM KeyData(UINT vk, bool alt, bool up) {
+    const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+    LPARAM data = 1 | (static_cast<LPARAM>(scan) << 16);
+    if (alt) {
+        data |= LPARAM(1) << 29;
+    }
+    if (up) {
+        data |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    }
+    return data;
+}
+
+std::deque<std::function<void(CDialog*)>>& ModalActs() {
+    static std::deque<std::function<void(CDialog*)>> acts;
+    return acts;
+}
+
+void CALLBACK RunModalAct(HWND /*hWnd*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+    KillTimer(nullptr, timer);
+    if (ModalActs().empty()) {
+        return;
+    }
+    auto act = std::move(ModalActs().front());
+    ModalActs().pop_front();
+    CDialog* modal = CDialog::InnermostModal();
+    if (modal == nullptr) {
+        ADD_FAILURE() << "no modal dialog was shown";
+        return;
+    }
+    act(modal);
+}
+
+} // namespace
+
+namespace Player {
+
+void StartToolkit() {
+    static const bool started = [] {
+        AfxInitToolkit();
+        RegisterCaddoraResources();
+        return true;
+    }();
+    (void)started;
+}
+
+bool Open(CDialog& dlg) {
+    if (!dlg.Create()) {
+        return false;
+    }
+    ProcessEvents();
+    return IsWindowVisible(dlg.m_hWnd) != FALSE;
+}
+
+void Tap(CDialog& dlg, int id) {
+    const HWND control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    const LPARAM at = MAKELPARAM(4, 4);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
+    ProcessEvents();
+}
+
+void Type(CDialog& dlg, int id, const CString& text) {
+    const HWND control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    SetFocus(control);
+    SendMessageW(control, EM_SETSEL, 0, -1);
+    if (text.IsEmpty()) {
+        PostMessageW(control, WM_KEYDOWN, VK_DELETE, KeyData(VK_DELETE, false, false));
+        PostMessageW(control, WM_KEYUP, VK_DELETE, KeyData(VK_DELETE, false, true));
+    }
+    for (const char16_t c : text.Str()) {
+        PostMessageW(control, WM_CHAR, c, 1);
+    }
+    ProcessEvents();
+}
+
+void TypeOn(CDialog& dlg, int id, const CString& text) {
+    const HWND control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    for (const char16_t c : text.Str()) {
+        PostMessageW(control, WM_CHAR, c, 1);
+    }
+    ProcessEvents();
+}
+
+void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
+    const HWND control = id != 0 ? Control(dlg, id) : GetFocus();
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    if (id != 0) {
+        SetFocus(control);
+    }
+    const auto vk = static_cast<UINT>(key);
+    const bool alt = (modifiers & Alt) != 0;
+    const HeldModifiers held(modifiers);
+    // As a keyboard gives them: the modifiers go down first; Alt comes up before the key, as
+    // the player's thumb often leaves it first (the key then comes up without Alt).
+    if (modifiers & Shift) {
+        PostMessageW(control, WM_KEYDOWN, VK_SHIFT, KeyData(VK_SHIFT, false, false));
+    }
+    if (alt) {
+        PostMessageW(control, WM_SYSKEYDOWN, VK_MENU, KeyData(VK_MENU, true, false));
+        PostMessageW(control, WM_SYSKEYDOWN, vk, KeyData(vk, true, false));
+        PostMessageW(control, WM_KEYUP, VK_MENU, KeyData(VK_MENU, false, true));
+        PostMessageW(control, WM_KEYUP, vk, KeyData(vk, false, true));
+    } else {
+        PostMessageW(control, WM_KEYDOWN, vk, KeyData(vk, false, false));
+        PostMessageW(control, WM_KEYUP, vk, KeyData(vk, false, true));
+    }
+    if (modifiers & Shift) {
+        PostMessageW(control, WM_KEYUP, VK_SHIFT, KeyData(VK_SHIFT, false, true));
+    }
+    ProcessEvents();
+}
+
+void CloseBox(CDialog& dlg) {
+    SendMessageW(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ProcessEvents();
+}
+
+bool HasFocus(CDialog& dlg, int id) {
+    const HWND control = Control(dlg, id);
+    return control != nullptr && GetFocus() == control;
+}
+
+COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
+    const HWND control = Control(dlg, id);
+    RedrawWindow(dlg.m_hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ProcessEvents();
+    POINT at{x, y};
+    MapWindowPoints(control, dlg.m_hWnd, &at, 1);
+    const HDC dc = GetDC(dlg.m_hWnd);
+    const COLORREF colour = GetPixel(dc, at.x, at.y);
+    ReleaseDC(dlg.m_hWnd, dc);
+    return colour;
+}
+
+Extent SizeOf(CDialog& dlg, int id) {
+    RECT client{};
+    GetClientRect(Control(dlg, id), &client);
+    return {client.right, client.bottom};
+}
+
+void ProcessEvents() {
+    AfxPumpWaitingMessages();
+}
+
+void WhenModal(std::function<void(CDialog*)> act) {
+    ModalActs().push_back(std::move(act));
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunModalAct);
+}
+
+struct Watchdog::State {
+    UINT_PTR timer = 0;
+    CDialog* seen = nullptr;
+    int ticks = 0;
+};
+
+namespace {
+
+Watchdog::State* g_watchdog = nullptr;
+
+BOOL CALLBACK CloseMessageBox(HWND hWnd, LPARAM /*lParam*/) {
+    wchar_t className[16] = {};
+    GetClassNameW(hWnd, className, 16);
+    if (IsWindowVisible(hWnd) && CDialog::FromHandlePermanent(hWnd) == nullptr &&
+        std::wstring_view(className) == L"#32770") {
+        ADD_FAILURE() << "an unexpected message box stayed open";
+        PostMessageW(hWnd, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+// A modal window seen at two checks in a row, a few seconds apart, is one nobody deals with.
+void CALLBACK CheckModal(HWND /*hWnd*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
+    if (g_watchdog == nullptr) {
+        return;
+    }
+    EnumThreadWindows(GetCurrentThreadId(), &CloseMessageBox, 0);
+    CDialog* modal = CDialog::InnermostModal();
+    if (modal == nullptr || modal != g_watchdog->seen) {
+        g_watchdog->seen = modal;
+        return;
+    }
+    ADD_FAILURE() << "an unexpected modal dialog stayed open: " << modal->GetTemplateId();
+    modal->EndDialog(IDCANCEL);
+    g_watchdog->seen = nullptr;
+}
+
+} // namespace
+
+Watchdog::Watchdog() : m_state(std::make_unique<State>()) {
+    g_watchdog = m_state.get();
+    m_state->timer = SetTimer(nullptr, 0, 3000, &CheckModal);
+}
+
+Watchdog::~Watchdog() {
+    KillTimer(nullptr, m_state->timer);
+    g_watchdog = nullptr;
+}
+
+} // namespace Player
