@@ -2,7 +2,9 @@
 // One running copy per settings location. The first copy listens on a local socket whose
 // name derives from where its settings live, so that two users, or two homes, never meet;
 // a later start finds it there, asks it to come to the front and ends without reading or
-// writing any of the player's files.
+// writing any of the player's files. On Windows the guard is the one the dialogs over Win32
+// use (RunningCopy.h): a mark for the desktop session, and the later start brings the
+// running copy's main window to the front itself.
 #include <QString>
 
 #include <functional>

@@ -1,47 +1,49 @@
-// The local socket is a named pipe there, served by the toolkit's local server.
+// On Windows the one running copy is guarded as the dialogs over Win32 guard it
+// (RunningCopy.h): a mark for the desktop session, and a later start that finds the running
+// copy's main window by the dialog property and brings it to the front itself. The toolkit's
+// windows carry that property from the moment they are shown. The mark is the session's, so
+// the settings location that names the guard elsewhere plays no part here; the running
+// copy's own bringToFront is not needed.
+#include "RunningCopy.h"
 #include "SingleInstance.h"
 
-#include <QDeadlineTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
 
-namespace {
+#include <windows.h>
 
-constexpr int kConnectTimeoutMs = 1000;
-
-} // namespace
-
-class SingleInstance::Listener {
+// Holds the mark, and marks each window of the toolkit's as one of the program's dialogs.
+class SingleInstance::Listener : public QObject {
 public:
-    explicit Listener(std::function<void()>& bringToFront) : m_bringToFront(bringToFront) {
-        QObject::connect(&m_server, &QLocalServer::newConnection, &m_server,
-                         [this] { TakeConnections(); });
-    }
-    QLocalServer& Server() { return m_server; }
-
-private:
-    void TakeConnections() {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > kLongestRequest) {
-                        socket->abort();
-                        socket->deleteLater();
-                    }
-                    return;
-                }
-                if (socket->readLine(kLongestRequest) == kRequest) {
-                    m_bringToFront();
-                    socket->write(kReply);
-                }
-                socket->disconnectFromServer();
-            });
+    Listener() {
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            app->installEventFilter(this);
         }
     }
+    RunningCopyMark& Mark() { return m_mark; }
 
-    std::function<void()>& m_bringToFront;
-    QLocalServer m_server;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWindowType()) {
+            return false;
+        }
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Show && window->handle() != nullptr) {
+            SetPropW(reinterpret_cast<HWND>(window->winId()), kDialogWindowProperty,
+                     reinterpret_cast<HANDLE>(window));
+        } else if (event->type() == QEvent::PlatformSurface &&
+                   static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                       QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed &&
+                   window->handle() != nullptr) {
+            RemovePropW(reinterpret_cast<HWND>(window->winId()), kDialogWindowProperty);
+        }
+        return false;
+    }
+
+private:
+    RunningCopyMark m_mark;
 };
 
 SingleInstance::SingleInstance(const QString& settingsLocation)
@@ -54,34 +56,30 @@ void SingleInstance::Release() {
 }
 
 SingleInstance::Listen SingleInstance::StartListening() {
-    auto listener = std::make_unique<Listener>(m_bringToFront);
-    if (listener->Server().listen(m_name)) {
+    auto listener = std::make_unique<Listener>();
+    switch (listener->Mark().Take()) {
+    case RunningCopyMark::Claim::Claimed:
         m_listener = std::move(listener);
         return Listen::Listening;
+    case RunningCopyMark::Claim::AlreadyRunning:
+        m_error = QStringLiteral("another copy holds the session's mark");
+        return Listen::AddressInUse;
+    case RunningCopyMark::Claim::Unavailable:
+        break;
     }
-    m_error = listener->Server().errorString();
-    return listener->Server().serverError() == QAbstractSocket::AddressInUseError
-               ? Listen::AddressInUse
-               : Listen::Failed;
+    m_error = QStringLiteral("the session's mark cannot be made (error %1)").arg(GetLastError());
+    return Listen::Failed;
 }
 
 void SingleInstance::RemoveStaleSocket() {
-    QLocalServer::removeServer(m_name);
+    // The system takes the mark away with the copy that held it: nothing stale is left.
 }
 
-SingleInstance::Answer SingleInstance::AskToComeToFront(const QString& serverName,
+SingleInstance::Answer SingleInstance::AskToComeToFront(const QString& /*serverName*/,
                                                         int answerTimeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(kConnectTimeoutMs)) {
+    if (!RunningCopyExists()) {
         return Answer::NoCopy;
     }
-    socket.write(kRequest);
-    const QDeadlineTimer deadline(answerTimeoutMs);
-    socket.waitForBytesWritten(answerTimeoutMs);
-    while (!socket.canReadLine() &&
-           socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-    }
-    return socket.canReadLine() && socket.readLine(kLongestRequest) == kReply ? Answer::Answered
-                                                                              : Answer::Silent;
+    return BringRunningCopyToFront(static_cast<unsigned long>(answerTimeoutMs)) ? Answer::Answered
+                                                                                : Answer::Silent;
 }
