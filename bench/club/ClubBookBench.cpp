@@ -15,6 +15,7 @@
 #include <ctime>
 #include <list>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -37,6 +38,34 @@ void FillWithClubs(CClubList& clubs, int count) {
     }
 }
 
+// The bisection as it was before, with a branch for each half.
+template <class CompareAt> std::optional<int> BranchingBisect(int count, CompareAt&& compareAt) {
+    if (count <= 0) {
+        return std::nullopt;
+    }
+    int low = 0;
+    int high = count;
+    int mid = count / 2;
+    int last = -1;
+    for (;;) {
+        const int c = compareAt(mid);
+        if (c == 0) {
+            return mid;
+        }
+        if (c < 0) {
+            low = mid;
+            mid = mid + (high - mid) / 2;
+        } else {
+            high = mid;
+            mid = low + (mid - low) / 2;
+        }
+        if (mid == last) {
+            return std::nullopt;
+        }
+        last = mid;
+    }
+}
+
 // The list as it was before: its nodes linked one by one, each holding its own record, and
 // an index of the nodes for the bisection. A probe reads the index, then the node, then the
 // record. Kept here as the baseline of the look-up.
@@ -51,7 +80,7 @@ public:
         }
     }
     CGolfClub* FindClub(std::int32_t id) const {
-        const auto found = BisectClubIndex(static_cast<int>(m_index.size()), [&](int i) {
+        const auto found = BranchingBisect(static_cast<int>(m_index.size()), [&](int i) {
             return (*m_index[static_cast<std::size_t>(i)])->CompareId(id);
         });
         return found ? m_index[static_cast<std::size_t>(*found)]->get() : nullptr;
@@ -107,8 +136,10 @@ void BM_FindClub_Random(benchmark::State& state) {
     CClubList clubs;
     FillWithClubs(clubs, count);
     const ListOfNodes before(count);
-    const std::vector<std::int32_t> ids = RandomIds(count, 1 << 16);
-    constexpr std::size_t kBatch = 4096;
+    const std::vector<std::int32_t> ids = RandomIds(count, 1 << 20);
+    // Long batches (about ten milliseconds each): the other side's batch before has filled the
+    // caches with its own memory, and a short batch would time mostly the recovery from that.
+    constexpr std::size_t kBatch = 1 << 15;
     double nowSeconds = 0;
     double beforeSeconds = 0;
     std::size_t lookups = 0;
