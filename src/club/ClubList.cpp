@@ -1,90 +1,141 @@
 #include "ClubList.h"
 
+namespace {
+
+// Asks the processor to bring the memory at p closer; a hint only.
+void PrefetchForReading(const void* p) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p, 0, 3);
+#else
+    (void)p;
+#endif
+}
+
+} // namespace
+
 CClubList::POSITION CClubList::GetHeadPosition() const {
-    return m_nodes.empty() ? POSITION() : POSITION(m_nodes.begin());
+    return m_index.Empty() ? POSITION() : POSITION(m_index.Record(0));
 }
 
 CClubList::POSITION CClubList::GetTailPosition() const {
-    return m_nodes.empty() ? POSITION() : POSITION(std::prev(m_nodes.end()));
+    return m_index.Empty() ? POSITION() : POSITION(m_index.Record(m_index.Size() - 1));
 }
 
 CClubList::POSITION CClubList::FindIndex(int nIndex) const {
     if (nIndex < 0 || nIndex >= GetCount()) {
         return POSITION();
     }
-    return PositionAtIndex(nIndex);
+    return POSITION(m_index.Record(static_cast<std::size_t>(nIndex)));
 }
 
 CGolfClub* CClubList::GetNext(POSITION& pos) const {
-    CGolfClub* club = pos.m_it->get();
-    auto next = std::next(pos.m_it);
-    pos = next == m_nodes.end() ? POSITION() : POSITION(next);
+    CGolfClub* club = pos.m_record;
+    const std::size_t next = IndexOf(club) + 1;
+    pos = next < m_index.Size() ? POSITION(m_index.Record(next)) : POSITION();
     return club;
 }
 
 CGolfClub* CClubList::GetPrev(POSITION& pos) const {
-    CGolfClub* club = pos.m_it->get();
-    pos = pos.m_it == m_nodes.begin() ? POSITION() : POSITION(std::prev(pos.m_it));
+    CGolfClub* club = pos.m_record;
+    const std::size_t index = IndexOf(club);
+    pos = index > 0 ? POSITION(m_index.Record(index - 1)) : POSITION();
     return club;
+}
+
+void CClubList::Renumber(std::size_t first) {
+    for (std::size_t i = first; i < m_index.Size(); ++i) {
+        m_index.Record(i)->m_nListIndex = static_cast<std::int32_t>(i);
+    }
+}
+
+CClubList::POSITION CClubList::InsertAt(std::size_t index, CGolfClub* record) {
+    m_index.Insert(index, record, record->m_nClubId); // may throw; then nothing changed
+    Renumber(index);
+    return POSITION(record);
 }
 
 CClubList::POSITION CClubList::AddTail(std::unique_ptr<CGolfClub> club) {
-    Changed();
-    return POSITION(m_nodes.insert(m_nodes.end(), std::move(club)));
+    if (!club) {
+        return POSITION();
+    }
+    const POSITION pos = InsertAt(m_index.Size(), club.get());
+    club.release(); // the list owns it now
+    return pos;
 }
 
 CClubList::POSITION CClubList::AddHead(std::unique_ptr<CGolfClub> club) {
-    Changed();
-    return POSITION(m_nodes.insert(m_nodes.begin(), std::move(club)));
+    if (!club) {
+        return POSITION();
+    }
+    const POSITION pos = InsertAt(0, club.get());
+    club.release();
+    return pos;
 }
 
 CClubList::POSITION CClubList::InsertAfter(POSITION pos, std::unique_ptr<CGolfClub> club) {
-    Changed();
-    return POSITION(m_nodes.insert(std::next(pos.m_it), std::move(club)));
+    if (!club) {
+        return POSITION();
+    }
+    const POSITION added = InsertAt(IndexOf(pos.m_record) + 1, club.get());
+    club.release();
+    return added;
 }
 
 std::unique_ptr<CGolfClub> CClubList::RemoveAt(POSITION pos) {
-    Changed();
-    std::unique_ptr<CGolfClub> club = std::move(*pos.m_it);
-    m_nodes.erase(pos.m_it);
+    CGolfClub* record = pos.m_record;
+    std::unique_ptr<CGolfClub> club;
+    const bool inStorage = m_arena.Owns(record);
+    if (inStorage) {
+        // Its storage stays with the list: the caller gets a record of its own.
+        club = std::make_unique<CGolfClub>();
+        club->CopyFrom(*record);
+    } else {
+        club.reset(record);
+    }
+    const std::size_t index = IndexOf(record);
+    m_index.Erase(index);
+    Renumber(index);
+    if (inStorage) {
+        record->~CGolfClub();
+    }
+    club->m_nListIndex = -1;
     return club;
 }
 
-CClubList::POSITION CClubList::PositionAtIndex(int index) const {
-    if (!m_indexValid) {
-        m_index.clear();
-        m_index.reserve(m_nodes.size());
-        for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
-            m_index.push_back(it);
-        }
-        m_indexValid = true;
-    }
-    return POSITION(m_index[static_cast<std::size_t>(index)]);
-}
-
 CClubList::POSITION CClubList::FindClubPosition(std::int32_t nClubId) const {
+    const std::int32_t* ids = m_index.Ids();
     const auto found = BisectClubIndex(
-        GetCount(), [&](int index) { return GetAt(PositionAtIndex(index))->CompareId(nClubId); });
-    return found ? PositionAtIndex(*found) : POSITION();
+        GetCount(),
+        [ids, nClubId](int index) {
+            // The probed record's CompareId, from the id kept beside it.
+            const std::int32_t probed = ids[index];
+            return static_cast<int>(probed > nClubId) - static_cast<int>(probed < nClubId);
+        },
+        [ids](int index) { PrefetchForReading(ids + index); });
+    return found ? POSITION(m_index.Record(static_cast<std::size_t>(*found))) : POSITION();
 }
 
 CGolfClub* CClubList::FindClub(std::int32_t nClubId) const {
-    const POSITION pos = FindClubPosition(nClubId);
-    return pos ? GetAt(pos) : nullptr;
+    return GetAt(FindClubPosition(nClubId));
 }
 
 CClubList::POSITION CClubList::AddClub(std::unique_ptr<CGolfClub>& club) {
-    for (POSITION pos = GetTailPosition(); pos;) {
-        const POSITION here = pos;
-        const int c = GetPrev(pos)->Compare(*club);
-        if (c == 0) {
+    // From the tail towards the head, as the ids kept beside the records give them.
+    const std::int32_t id = club->m_nClubId;
+    const std::int32_t* ids = m_index.Ids();
+    std::size_t at = 0;
+    for (std::size_t i = m_index.Size(); i > 0; --i) {
+        if (ids[i - 1] == id) {
             return POSITION();
         }
-        if (c == -1) {
-            return InsertAfter(here, std::move(club));
+        if (ids[i - 1] < id) {
+            at = i;
+            break;
         }
     }
-    return AddHead(std::move(club));
+    const POSITION pos = InsertAt(at, club.get());
+    club.release();
+    return pos;
 }
 
 std::unique_ptr<CGolfClub> CClubList::RemoveClub(std::int32_t nClubId) {
@@ -93,6 +144,14 @@ std::unique_ptr<CGolfClub> CClubList::RemoveClub(std::int32_t nClubId) {
 }
 
 void CClubList::DeleteAll() {
-    m_nodes.clear();
-    Changed();
+    for (std::size_t i = 0; i < m_index.Size(); ++i) {
+        CGolfClub* record = m_index.Record(i);
+        if (m_arena.Owns(record)) {
+            record->~CGolfClub(); // its storage goes with the arena's
+        } else {
+            delete record;
+        }
+    }
+    m_index.Clear();
+    m_arena.Release();
 }

@@ -48,6 +48,19 @@ public:
     BOOL Edit();
 
     std::int32_t m_nClubId = 0;
+
+private:
+    friend class CClubList;
+    // A record as a load makes it, before its fields are read: the reset values, without the
+    // clock (the load replaces both date-times).
+    struct Unread {};
+    explicit CGolfClub(Unread) {}
+
+    // Where the record stands in the list that holds it, kept by that list (in the room that
+    // the id leaves before the next field), so that a position finds its neighbours.
+    std::int32_t m_nListIndex = -1;
+
+public:
     CString m_strExtra;
     std::int32_t m_nMaleDistance = 0;
     std::int32_t m_nFemaleDistance = 0;

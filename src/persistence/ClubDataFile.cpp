@@ -8,11 +8,19 @@
 #include "platform/core/ModulePath.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <new>
 
 namespace {
 
 const CString kDataFileName("Clubs.dat");
+
+// The archive's buffer for reading the club file: the bytes are the same whatever its size,
+// and a large table comes in a few dozen calls to the file instead of one per 4 KiB.
+constexpr int kClubFileBufferSize = 64 * 1024;
+// The largest buffer a save fills before it writes.
+constexpr std::uint64_t kLargestWriteBuffer = std::uint64_t{64} << 20;
 
 CString PreferredDataDirectory() {
     CString dir;
@@ -176,7 +184,11 @@ BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
 
 bool ReadClubs(CFile& file, CClubList& clubs) {
     try {
-        CArchive ar(&file, CArchive::load, 4096, nullptr);
+        // No larger than the file needs: a small table is read in one call all the same.
+        const std::uint64_t length = file.GetLength();
+        const int bufferSize =
+            static_cast<int>(std::clamp<std::uint64_t>(length + 1, 4096, kClubFileBufferSize));
+        CArchive ar(&file, CArchive::load, bufferSize, nullptr);
         clubs.Serialize(ar);
         // The file ends right after the clubs its count names. Bytes beyond them (a count
         // lower than the clubs the file holds, or none while clubs follow) would be dropped
@@ -192,9 +204,40 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
     return false;
 }
 
+namespace {
+
+// The bytes a text takes in the file: its length in the shortest form that holds it, and its
+// 16-bit characters.
+std::uint64_t StoredTextBytes(const CString& text) {
+    const auto length = static_cast<std::uint64_t>(text.GetLength());
+    const std::uint64_t form = length < 0xFF         ? 4
+                               : length < 0xFFFE     ? 6
+                               : length < 0xFFFFFFFF ? 10
+                                                     : 18;
+    return form + 2 * length;
+}
+
+// The bytes the table takes in the file.
+std::uint64_t StoredBytes(const CClubList& clubs) {
+    std::uint64_t bytes = 8;
+    for (auto pos = clubs.GetHeadPosition(); pos;) {
+        const CGolfClub* club = clubs.GetNext(pos);
+        bytes += 8 + StoredTextBytes(club->m_strExtra) + 8 + StoredTextBytes(club->m_strName) + 24;
+    }
+    return bytes;
+}
+
+} // namespace
+
 bool WriteClubs(CFile& file, CClubList& clubs) {
     try {
-        CArchive ar(&file, CArchive::store, 4096, nullptr);
+        // The whole table goes into one buffer and to the file in one write (a table larger
+        // than the cap, in a few).
+        const auto bufferSize =
+            static_cast<UINT>(std::min<std::uint64_t>(StoredBytes(clubs), kLargestWriteBuffer));
+        const std::unique_ptr<BYTE[]> buffer(new BYTE[std::max<UINT>(bufferSize, 16)]);
+        CArchive ar(&file, CArchive::store, static_cast<int>(std::max<UINT>(bufferSize, 16)),
+                    buffer.get());
         clubs.Serialize(ar);
         ar.Close();
         return true;

@@ -213,3 +213,115 @@ TEST(ClubListAdd, TheWalkStartsAtTheTailAndStopsAtTheFirstSmallerId) {
         EXPECT_EQ(Ids(list), c.after.empty() ? unchanged : c.after) << c.id;
     }
 }
+
+namespace {
+
+// What a list holds, walked both ways and reached by index, position and id.
+void ExpectListHolds(const CClubList& list, const std::vector<std::int32_t>& ids,
+                     const std::string& after) {
+    ASSERT_EQ(Ids(list), ids) << after;
+    std::vector<std::int32_t> backwards;
+    for (auto pos = list.GetTailPosition(); pos;) {
+        backwards.insert(backwards.begin(), list.GetPrev(pos)->m_nClubId);
+    }
+    EXPECT_EQ(backwards, ids) << after;
+    for (int i = 0; i < static_cast<int>(ids.size()); ++i) {
+        const CGolfClub* club = list.FindClub(ids[static_cast<std::size_t>(i)]);
+        ASSERT_NE(club, nullptr) << after << ", id " << ids[static_cast<std::size_t>(i)];
+        EXPECT_EQ(list.GetAt(list.FindIndex(i)), club) << after;
+        EXPECT_EQ(club->m_nClubId, ids[static_cast<std::size_t>(i)]) << after;
+    }
+}
+
+} // namespace
+
+// The list keeps its records and their ids side by side; every way of adding or taking out
+// a record, at the head, the tail or between, leaves both in step with a plain model, and a
+// position taken at the start still names its record and finds its neighbours.
+TEST(ClubListStorage, StaysInStepThroughEveryInsertionAndRemoval) {
+    enum Op { Tail, Head, Add, After, Remove, RemoveIndex };
+    struct Step {
+        Op op;
+        std::int32_t value; // the id added or removed; for After and RemoveIndex an index
+    };
+    const Step steps[] = {{Tail, 20}, {Tail, 30}, {Head, 10},  {Add, 25},    {Add, 5},
+                          {Add, 40},  {After, 1}, {Remove, 5}, {Remove, 40}, {RemoveIndex, 0},
+                          {Tail, 50}, {Add, 1},   {Remove, 30}};
+    CClubList list;
+    std::vector<std::int32_t> model;
+    CClubList::POSITION twenty;
+    for (const Step& step : steps) {
+        const std::string after =
+            "after step " + std::to_string(step.op) + " " + std::to_string(step.value);
+        switch (step.op) {
+        case Tail:
+            list.AddTail(std::make_unique<CGolfClub>(step.value));
+            model.push_back(step.value);
+            break;
+        case Head:
+            list.AddHead(std::make_unique<CGolfClub>(step.value));
+            model.insert(model.begin(), step.value);
+            break;
+        case Add: {
+            auto club = std::make_unique<CGolfClub>(step.value);
+            ASSERT_TRUE(list.AddClub(club)) << after;
+            model.insert(std::lower_bound(model.begin(), model.end(), step.value), step.value);
+            break;
+        }
+        case After: { // a record with an id between its neighbours'
+            const std::size_t i = static_cast<std::size_t>(step.value);
+            const std::int32_t id = model[i] + 1;
+            list.InsertAfter(list.FindIndex(step.value), std::make_unique<CGolfClub>(id));
+            model.insert(model.begin() + static_cast<std::ptrdiff_t>(i) + 1, id);
+            break;
+        }
+        case Remove:
+            ASSERT_NE(list.RemoveClub(step.value), nullptr) << after;
+            model.erase(std::find(model.begin(), model.end(), step.value));
+            break;
+        case RemoveIndex:
+            ASSERT_NE(list.RemoveAt(list.FindIndex(step.value)), nullptr) << after;
+            model.erase(model.begin() + step.value);
+            break;
+        }
+        ExpectListHolds(list, model, after);
+        if (!twenty) {
+            twenty = list.FindClubPosition(20);
+        }
+        if (twenty) {
+            auto next = twenty;
+            EXPECT_EQ(list.GetNext(next)->m_nClubId, 20) << after;
+            const auto it = std::find(model.begin(), model.end(), 20);
+            EXPECT_EQ(next ? list.GetAt(next)->m_nClubId : -1,
+                      it + 1 == model.end() ? -1 : *(it + 1))
+                << after;
+        }
+    }
+}
+
+// While the bisection compares one record it names the records that the next probes can be,
+// for the search to fetch them early: only records inside the list, and without changing
+// which records are probed.
+TEST(ClubListSearch, LooksAheadOnlyInsideTheListAndProbesAsWithout) {
+    for (int n : {1, 2, 3, 14, 15, 100, 1000, 4097}) {
+        for (std::int32_t sought : {-5, 0, 1, 2 * (n / 3) + 1, 2 * n - 1, 2 * n, 2 * n + 7}) {
+            std::vector<int> plain;
+            std::vector<int> withAhead;
+            const auto compareOdd = [&](std::vector<int>& probes) {
+                return [&, sought](int index) {
+                    probes.push_back(index);
+                    return CGolfClub(2 * index + 1).CompareId(sought);
+                };
+            };
+            const auto found = BisectClubIndex(n, compareOdd(plain));
+            std::vector<int> ahead;
+            const auto foundAhead = BisectClubIndex(n, compareOdd(withAhead),
+                                                    [&](int index) { ahead.push_back(index); });
+            EXPECT_EQ(withAhead, plain) << n << " clubs, seeking " << sought;
+            EXPECT_EQ(foundAhead, found) << n << " clubs, seeking " << sought;
+            for (int index : ahead) {
+                EXPECT_TRUE(index >= 0 && index < n) << n << " clubs: looked ahead at " << index;
+            }
+        }
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"
+#include "platform/core/CMemFile.h"
 
 #include "support/ClubIds.h"
 #include "support/FixedClock.h"
@@ -231,4 +232,38 @@ TEST_F(ClubFileLayout, SaveOverwritesALongerEarlierFileCompletely) {
     CClubList empty;
     ASSERT_TRUE(SerializeClubs(empty, CArchive::store));
     EXPECT_EQ(ReadBytes(AppDataFile()), std::vector<unsigned char>(8, 0));
+}
+
+namespace {
+
+// A file in memory that counts the writes it is handed.
+class CountingFile : public CMemFile {
+public:
+    void Write(const void* lpBuf, UINT nCount) override {
+        writes.push_back(nCount);
+        CMemFile::Write(lpBuf, nCount);
+    }
+    std::vector<UINT> writes;
+};
+
+} // namespace
+
+// However the texts are stored (each length form), the table reaches the file in one write
+// of all its bytes, not in pieces.
+TEST(ClubFileSave, HandsTheWholeTableToTheFileInOneWrite) {
+    CClubList builtIn;
+    BuildDefaultClubs(builtIn);
+    CClubList longTexts;
+    for (std::size_t length : {0U, 254U, 255U, 0xFFFDU, 0xFFFEU}) {
+        auto club = std::make_unique<CGolfClub>(static_cast<std::int32_t>(length));
+        club->m_strName = CString(std::u16string(length, u'n'));
+        club->m_strExtra = CString(std::u16string(length / 3, u'x'));
+        longTexts.AddTail(std::move(club));
+    }
+    for (CClubList* clubs : {&builtIn, &longTexts}) {
+        CountingFile file;
+        ASSERT_TRUE(WriteClubs(file, *clubs));
+        ASSERT_EQ(file.writes.size(), 1U) << clubs->GetCount() << " clubs";
+        EXPECT_EQ(file.writes[0], file.GetLength()) << clubs->GetCount() << " clubs";
+    }
 }

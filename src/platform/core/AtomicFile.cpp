@@ -44,7 +44,7 @@ BOOL CAtomicFile::Commit(CFileException* pError) {
     OsSetFileAttributes(m_hFile, attributes);
     const FileHandle h = m_hFile;
     m_hFile = kNoFileHandle;
-    const bool flushed = OsFlushFile(h);
+    const bool flushed = !m_bWaitForDisk || OsFlushFile(h);
     const bool closed = OsCloseFile(h);
     if (!flushed || !closed || !ReplaceFileAtomically(m_strTempPath, m_strFileName)) {
         Discard();

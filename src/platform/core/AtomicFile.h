@@ -24,6 +24,11 @@ public:
     // What the new file gets in place of the replaced file's attributes. Without either (a
     // new file) it is the user's alone.
     void SetAttributes(const FileAttributes& attributes) { m_attributes = attributes; }
+    // Whether Commit waits until the replacement is on the disk before it renames it (the
+    // default). Without the wait a reader still sees the old file or the new one whole, but
+    // a crash of the system soon after may leave the new file empty: only for a file whose
+    // loss costs nothing.
+    void SetWaitForDisk(bool bWait) { m_bWaitForDisk = bWait; }
     // Puts the replacement in place; FALSE (the target as it was) when that failed.
     BOOL Commit(CFileException* pError = nullptr);
     // Both drop the replacement: only Commit replaces the target.
@@ -34,6 +39,7 @@ private:
     void Discard();
 
     bool m_bFollowLinks;
+    bool m_bWaitForDisk = true;
     CString m_strTempPath;
     std::optional<FileAttributes> m_attributes;
 };

@@ -199,8 +199,23 @@ constexpr WORD kUnicodeTag = 0xFFFE;
 constexpr WORD kWordEscape = 0xFFFF;
 constexpr std::uint32_t kDwordEscape = 0xFFFFFFFF;
 
-// The length of a text and the size of its characters, in the platform's length forms.
-std::uint64_t ReadStringLength(CArchive& ar, UINT& nCharSize) {
+void WriteStringLength(CArchive& ar, std::uint64_t nLength) {
+    ar << kByteEscape << kUnicodeTag;
+    if (nLength < kByteEscape) {
+        ar << static_cast<BYTE>(nLength);
+    } else if (nLength < kUnicodeTag) {
+        ar << kByteEscape << static_cast<WORD>(nLength);
+    } else if (nLength < kDwordEscape) {
+        ar << kByteEscape << kWordEscape << static_cast<std::uint32_t>(nLength);
+    } else {
+        ar << kByteEscape << kWordEscape << kDwordEscape << static_cast<std::uint32_t>(nLength)
+           << static_cast<std::uint32_t>(nLength >> 32);
+    }
+}
+
+} // namespace
+
+std::uint64_t ReadTextLength(CArchive& ar, UINT& nCharSize) {
     nCharSize = 1;
     BYTE bLength = 0;
     ar >> bLength;
@@ -231,22 +246,8 @@ std::uint64_t ReadStringLength(CArchive& ar, UINT& nCharSize) {
     return static_cast<std::uint64_t>(high) << 32 | low;
 }
 
-void WriteStringLength(CArchive& ar, std::uint64_t nLength) {
-    ar << kByteEscape << kUnicodeTag;
-    if (nLength < kByteEscape) {
-        ar << static_cast<BYTE>(nLength);
-    } else if (nLength < kUnicodeTag) {
-        ar << kByteEscape << static_cast<WORD>(nLength);
-    } else if (nLength < kDwordEscape) {
-        ar << kByteEscape << kWordEscape << static_cast<std::uint32_t>(nLength);
-    } else {
-        ar << kByteEscape << kWordEscape << kDwordEscape << static_cast<std::uint32_t>(nLength)
-           << static_cast<std::uint32_t>(nLength >> 32);
-    }
-}
-
-// Reads count bytes through the archive's 32-bit Read in pieces.
-std::size_t ReadAll(CArchive& ar, void* buffer, std::size_t count) {
+std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count) {
+    // Through the archive's 32-bit Read in pieces.
     constexpr std::size_t kPiece = 1U << 30;
     auto* out = static_cast<BYTE*>(buffer);
     std::size_t done = 0;
@@ -261,10 +262,23 @@ std::size_t ReadAll(CArchive& ar, void* buffer, std::size_t count) {
     return done;
 }
 
-} // namespace
-
 CArchive& operator<<(CArchive& ar, const CString& str) {
-    const std::u16string& text = str.Str();
+    const std::u16string_view text = str.Str();
+    if constexpr (std::endian::native == std::endian::little) {
+        // The usual short text goes into the buffer in one piece.
+        if (text.size() < kByteEscape) {
+            const auto bytes = static_cast<UINT>(text.size() * 2);
+            if (BYTE* out = ar.GetWritable(4 + bytes)) {
+                out[0] = kByteEscape;
+                out[1] = static_cast<BYTE>(kUnicodeTag);
+                out[2] = static_cast<BYTE>(kUnicodeTag >> 8);
+                out[3] = static_cast<BYTE>(text.size());
+                std::memcpy(out + 4, text.data(), bytes);
+                ar.CommitWritten(4 + bytes);
+                return ar;
+            }
+        }
+    }
     WriteStringLength(ar, text.size());
     if constexpr (std::endian::native == std::endian::little) {
         // Written in pieces, so that a text of any length passes through the 32-bit count.
@@ -284,29 +298,31 @@ CArchive& operator<<(CArchive& ar, const CString& str) {
 
 CArchive& operator>>(CArchive& ar, CString& str) {
     UINT nCharSize = 1;
-    const std::uint64_t nLength = ReadStringLength(ar, nCharSize);
+    const std::uint64_t nLength = ReadTextLength(ar, nCharSize);
     // A length beyond what the file still holds is damage: refuse it before allocating.
-    if (nLength > ar.GetRemainingBytes() / nCharSize) {
+    if (nLength > ar.GetRemainingBytes() / nCharSize || nLength > CString::kMaxLength) {
         throw CArchiveException(CArchiveException::endOfFile);
     }
     if (nCharSize == 1) {
         std::string bytes(static_cast<std::size_t>(nLength), '\0');
-        if (ReadAll(ar, bytes.data(), bytes.size()) != bytes.size()) {
+        if (ReadBytes(ar, bytes.data(), bytes.size()) != bytes.size()) {
             throw CArchiveException(CArchiveException::endOfFile);
         }
         str = CString::FromWindows1252(bytes);
         return ar;
     }
-    std::u16string text(static_cast<std::size_t>(nLength), u'\0');
-    if (ReadAll(ar, text.data(), text.size() * 2) != text.size() * 2) {
+    CString text;
+    const auto length = static_cast<std::size_t>(nLength);
+    char16_t* chars = length > 0 ? text.GetBuffer(static_cast<int>(length)) : nullptr;
+    if (ReadBytes(ar, chars, length * 2) != length * 2) {
         throw CArchiveException(CArchiveException::endOfFile);
     }
     if constexpr (std::endian::native == std::endian::big) {
-        for (char16_t& c : text) {
-            c = static_cast<char16_t>((c >> 8) | (c << 8));
+        for (std::size_t i = 0; i < length; ++i) {
+            chars[i] = static_cast<char16_t>((chars[i] >> 8) | (chars[i] << 8));
         }
     }
-    str = CString(std::move(text));
+    str = std::move(text);
     return ar;
 }
 

@@ -38,6 +38,21 @@ public:
     void Close();
     void Abort();
 
+    // Loading: the bytes already in the buffer, which can be taken without a call to the
+    // file; SkipBuffered moves past some of them. Storing: GetWritable gives room for
+    // nBytes in the buffer (writing it out first when there is too little), and
+    // CommitWritten moves past what was put there.
+    const BYTE* GetBufferedData() const { return m_lpBufCur; }
+    UINT GetBufferedBytes() const { return static_cast<UINT>(m_lpBufMax - m_lpBufCur); }
+    void SkipBuffered(UINT nBytes) { m_lpBufCur += nBytes; }
+    BYTE* GetWritable(UINT nBytes) {
+        if (static_cast<UINT>(m_lpBufMax - m_lpBufCur) < nBytes) {
+            Flush();
+        }
+        return static_cast<UINT>(m_lpBufMax - m_lpBufCur) >= nBytes ? m_lpBufCur : nullptr;
+    }
+    void CommitWritten(UINT nBytes) { m_lpBufCur += nBytes; }
+
     // Loading: the bytes that can still be read, so that a length read from the file can
     // be checked before anything is allocated for it.
     std::uint64_t GetRemainingBytes() const {
@@ -111,6 +126,11 @@ private:
 // written tagged; both forms are read.
 CArchive& operator<<(CArchive& ar, const CString& str);
 CArchive& operator>>(CArchive& ar, CString& str);
+
+// The length of a text as those forms give it, and the size of its characters (1 or 2).
+std::uint64_t ReadTextLength(CArchive& ar, UINT& nCharSize);
+// Reads `count` bytes through the archive; fewer only at the end of the file.
+std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count);
 
 // Date-times as the 32-bit status followed by the 64-bit day count. A status other than
 // valid, invalid or null is bad data.

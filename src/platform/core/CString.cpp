@@ -1,7 +1,11 @@
 #include "CString.h"
 
+#include <algorithm>
+#include <cstring>
 #include <map>
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -48,18 +52,108 @@ constexpr char16_t kCp1252High[32] = {
 
 } // namespace
 
-CString::CString(const char* ascii) {
-    if (ascii != nullptr) {
-        for (const char* p = ascii; *p != '\0'; ++p) {
-            m_text += static_cast<char16_t>(static_cast<unsigned char>(*p));
-        }
+CString::Block* CString::Allocate(std::size_t capacity) {
+    if (capacity > kMaxLength) {
+        TooLong();
     }
+    auto* block = static_cast<Block*>(::operator new(StorageSize(capacity)));
+    block->length = 0;
+    block->capacity = static_cast<std::uint32_t>(capacity);
+    Chars(block)[0] = u'\0';
+    return block;
+}
+
+void CString::Free(Block* block) noexcept {
+    ::operator delete(block);
+}
+
+void CString::TooLong() {
+    throw std::length_error("CString: text too long");
+}
+
+void CString::Assign(std::u16string_view text) {
+    if (text.empty()) {
+        Release();
+        return;
+    }
+    // Copied before the old block goes: the text may be part of it.
+    Block* block = Allocate(text.size());
+    std::memcpy(Chars(block), text.data(), text.size() * sizeof(char16_t));
+    block->length = static_cast<std::uint32_t>(text.size());
+    Chars(block)[text.size()] = u'\0';
+    Release();
+    m_block = block;
+}
+
+void CString::Reserve(std::size_t capacity) {
+    if (Owned() && Capacity() >= capacity) {
+        return;
+    }
+    Block* block = Allocate(std::max(capacity, static_cast<std::size_t>(GetLength())));
+    const std::size_t length = static_cast<std::size_t>(GetLength());
+    std::memcpy(Chars(block), GetString(), (length + 1) * sizeof(char16_t));
+    block->length = static_cast<std::uint32_t>(length);
+    Release();
+    m_block = block;
+}
+
+CString::CString(const char* ascii) {
+    if (ascii == nullptr || *ascii == '\0') {
+        return;
+    }
+    const std::size_t length = std::strlen(ascii);
+    m_block = Allocate(length);
+    char16_t* out = Chars(m_block);
+    for (std::size_t i = 0; i < length; ++i) {
+        out[i] = static_cast<char16_t>(static_cast<unsigned char>(ascii[i]));
+    }
+    out[length] = u'\0';
+    m_block->length = static_cast<std::uint32_t>(length);
 }
 
 CString::CString(const char16_t* text) {
     if (text != nullptr) {
-        m_text = text;
+        Assign(std::u16string_view(text));
     }
+}
+
+CString::CString(std::u16string_view text) {
+    Assign(text);
+}
+
+CString::CString(CString&& other) {
+    if (other.Owned()) {
+        m_block = std::exchange(other.m_block, nullptr);
+    } else {
+        Assign(other.Str());
+    }
+}
+
+CString& CString::operator=(const CString& other) {
+    if (this != &other) {
+        Assign(other.Str());
+    }
+    return *this;
+}
+
+CString& CString::operator=(CString&& other) {
+    if (this == &other) {
+        return *this;
+    }
+    if (other.Owned()) {
+        Release();
+        m_block = std::exchange(other.m_block, nullptr);
+    } else {
+        Assign(other.Str());
+    }
+    return *this;
+}
+
+char16_t CString::GetAt(int i) const {
+    if (i < 0 || i >= GetLength()) {
+        throw std::out_of_range("CString::GetAt");
+    }
+    return GetString()[i];
 }
 
 CString CString::FromUtf8(std::string_view utf8) {
@@ -98,7 +192,7 @@ CString CString::FromUtf8(std::string_view utf8) {
         AppendUtf16(out, cp);
         i += static_cast<std::size_t>(extra) + 1;
     }
-    return CString(std::move(out));
+    return CString(std::u16string_view(out));
 }
 
 CString CString::FromWindows1252(std::string_view bytes) {
@@ -108,17 +202,18 @@ CString CString::FromWindows1252(std::string_view bytes) {
         const auto b = static_cast<unsigned char>(c);
         out += (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
     }
-    return CString(std::move(out));
+    return CString(std::u16string_view(out));
 }
 
 std::string CString::ToUtf8() const {
+    const std::u16string_view text = Str();
     std::string out;
-    out.reserve(m_text.size());
-    for (std::size_t i = 0; i < m_text.size(); ++i) {
-        char32_t cp = m_text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < m_text.size() && m_text[i + 1] >= 0xDC00 &&
-            m_text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (m_text[i + 1] - 0xDC00);
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = kReplacement;
@@ -132,7 +227,7 @@ BOOL CString::LoadString(UINT nID) {
     const auto& table = StringTable();
     const auto it = table.find(nID);
     if (it == table.end()) {
-        m_text.clear();
+        Release();
         return FALSE;
     }
     *this = it->second;
@@ -144,40 +239,92 @@ void RegisterStringResource(UINT nID, CString text) {
 }
 
 int CString::ReverseFind(char16_t ch) const {
-    const auto pos = m_text.rfind(ch);
-    return pos == std::u16string::npos ? -1 : static_cast<int>(pos);
+    const auto pos = Str().rfind(ch);
+    return pos == std::u16string_view::npos ? -1 : static_cast<int>(pos);
 }
 
 CString CString::Left(int count) const {
     if (count <= 0) {
         return {};
     }
-    return CString(m_text.substr(0, static_cast<std::size_t>(count)));
+    return CString(Str().substr(0, static_cast<std::size_t>(count)));
 }
 
 CString CString::Mid(int first) const {
     if (first >= GetLength()) {
         return {};
     }
-    return CString(m_text.substr(static_cast<std::size_t>(first < 0 ? 0 : first)));
+    return CString(Str().substr(static_cast<std::size_t>(first < 0 ? 0 : first)));
 }
 
 char16_t* CString::GetBuffer(int minLength) {
-    if (minLength > GetLength()) {
-        m_text.resize(static_cast<std::size_t>(minLength), u'\0');
+    const auto length = static_cast<std::size_t>(GetLength());
+    const std::size_t wanted = minLength > 0 ? static_cast<std::size_t>(minLength) : 0;
+    Reserve(std::max({wanted, length, std::size_t{1}}));
+    if (wanted > length) {
+        // The text grows to the buffer's length; ReleaseBuffer cuts it at the first null.
+        std::fill(Chars(m_block) + length, Chars(m_block) + wanted + 1, u'\0');
+        m_block->length = static_cast<std::uint32_t>(wanted);
     }
-    return m_text.data();
+    return Chars(m_block);
 }
 
 void CString::ReleaseBuffer(int newLength) {
-    if (newLength < 0) {
-        const auto nul = m_text.find(u'\0');
-        if (nul != std::u16string::npos) {
-            m_text.resize(nul);
-        }
-    } else if (static_cast<std::size_t>(newLength) <= m_text.size()) {
-        m_text.resize(static_cast<std::size_t>(newLength));
+    if (m_block == nullptr) {
+        return;
     }
+    const std::u16string_view text = Str();
+    std::size_t length = text.size();
+    if (newLength < 0) {
+        const auto nul = text.find(u'\0');
+        if (nul != std::u16string_view::npos) {
+            length = nul;
+        }
+    } else if (static_cast<std::size_t>(newLength) <= text.size()) {
+        length = static_cast<std::size_t>(newLength);
+    }
+    if (length == text.size()) {
+        return;
+    }
+    if (length == 0) {
+        Release();
+        return;
+    }
+    Reserve(length); // a text in kept storage is never written to
+    m_block->length = static_cast<std::uint32_t>(length);
+    Chars(m_block)[length] = u'\0';
+}
+
+void CString::FreeExtra() {
+    if (Owned() && Capacity() > static_cast<std::size_t>(GetLength())) {
+        Assign(Str());
+    }
+}
+
+CString& CString::operator+=(const CString& other) {
+    if (other.IsEmpty()) {
+        return *this;
+    }
+    const auto length = static_cast<std::size_t>(GetLength());
+    const std::size_t added = static_cast<std::size_t>(other.GetLength());
+    if (added > kMaxLength - length) {
+        throw std::length_error("CString: text too long");
+    }
+    if (!Owned() || Capacity() < length + added) {
+        // Kept before the old block goes: `other` may be this very text.
+        CString joined;
+        joined.m_block = Allocate(std::max(length + added, std::min(kMaxLength, length * 2)));
+        std::memcpy(Chars(joined.m_block), GetString(), length * sizeof(char16_t));
+        std::memcpy(Chars(joined.m_block) + length, other.GetString(), added * sizeof(char16_t));
+        joined.m_block->length = static_cast<std::uint32_t>(length + added);
+        Chars(joined.m_block)[length + added] = u'\0';
+        std::swap(m_block, joined.m_block);
+        return *this;
+    }
+    std::memmove(Chars(m_block) + length, other.GetString(), added * sizeof(char16_t));
+    m_block->length = static_cast<std::uint32_t>(length + added);
+    Chars(m_block)[length + added] = u'\0';
+    return *this;
 }
 
 void CString::FormatInts(std::u16string_view fmt, const long long* values, std::size_t count) {
@@ -199,5 +346,5 @@ void CString::FormatInts(std::u16string_view fmt, const long long* values, std::
             out += fmt[i];
         }
     }
-    m_text = std::move(out);
+    Assign(out);
 }

@@ -144,7 +144,7 @@ CString PathFromNative(std::string_view bytes) {
 }
 
 std::string NativePath(const CString& path) {
-    const std::u16string& text = path.Str();
+    const std::u16string_view text = path.Str();
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

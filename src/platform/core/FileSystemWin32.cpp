@@ -199,7 +199,7 @@ bool OsSetFileAttributes(FileHandle /*h*/, const FileAttributes& /*attributes*/)
 bool FileExists(const CString& path) {
     // The search takes wildcards, which no name can hold: such a path names nothing, and
     // must not count as found because some other entry matches the pattern.
-    if (path.Str().find_first_of(u"*?") != std::u16string::npos) {
+    if (path.Str().find_first_of(u"*?") != std::u16string_view::npos) {
         return false;
     }
     WIN32_FIND_DATAW found{};
@@ -212,7 +212,7 @@ bool FileExists(const CString& path) {
 }
 
 bool CreateDirectoryPath(const CString& path) {
-    const std::u16string& text = path.Str();
+    const std::u16string_view text = path.Str();
     // Every directory above it first; those that exist already, a drive or a server's
     // share fail harmlessly, and only the last check decides.
     for (std::size_t i = 1; i < text.size(); ++i) {
@@ -247,7 +247,7 @@ FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* er
         path + CString::FromUtf8(".tmp" + std::to_string(::GetCurrentProcessId()) + "-");
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         std::uint64_t bits = random != nullptr ? random() : SystemRandom();
-        std::u16string name = prefix.Str();
+        std::u16string name(prefix.Str());
         for (int i = 0; i < 16; ++i, bits >>= 4) {
             name += kHex[bits & 0xF];
         }
@@ -268,7 +268,7 @@ FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* er
 }
 
 void RemoveStaleTemporariesBeside(const CString& path) {
-    const std::u16string& text = path.Str();
+    const std::u16string text(path.Str());
     std::size_t slash = text.size();
     while (slash > 0 && !IsSeparator(text[slash - 1])) {
         --slash;

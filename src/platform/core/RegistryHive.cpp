@@ -33,7 +33,7 @@ std::u16string Decode(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
     }
-    return CString::FromUtf8(bytes).Str();
+    return std::u16string(CString::FromUtf8(bytes).Str());
 }
 
 std::u16string_view Trim(std::u16string_view s) {

@@ -230,6 +230,10 @@ public:
             return false;
         }
         CAtomicFile file;
+        // A hive of keys alone (the settings key that the first start creates) holds nothing
+        // that a crash could lose: it is not worth waiting for the disk, which would hold up
+        // the first window. The next value written is waited for as always.
+        file.SetWaitForDisk(HoldsValues());
         if (!file.Open(m_path, CFile::modeCreate | CFile::modeWrite)) {
             return false;
         }
@@ -242,6 +246,12 @@ public:
     }
 
 private:
+    bool HoldsValues() const {
+        const auto& keys = m_hive.Keys();
+        return std::any_of(keys.begin(), keys.end(),
+                           [](const CRegistryHive::Key& key) { return !key.values.empty(); });
+    }
+
     CString m_path;
     int m_lockFd = -1;
     bool m_writable = false;

@@ -36,7 +36,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
 }
 
 bool ParseDialogInt(const CString& text, int& value) {
-    const std::u16string& s = text.Str();
+    const std::u16string_view s = text.Str();
     std::size_t i = 0;
     const auto isSpace = [](char16_t c) { return c == u' ' || c == u'\t'; };
     while (i < s.size() && isSpace(s[i])) {

@@ -17,12 +17,26 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
 // How long the refusal of a non-digit stays at the field, as the platform's balloon does.
 constexpr int kHintMilliseconds = 4000;
+
+// Takes a text of the digits 0 to 9 and nothing else, as the pattern [0-9]* would, without
+// starting a regular-expression engine for so little.
+class DigitsOnlyValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        const bool digits = std::all_of(input.cbegin(), input.cend(),
+                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits ? Acceptable : Invalid;
+    }
+};
 
 QString TextOf(const DialogItemTemplate& item) {
     return ToQString(item.text != nullptr ? item.text : u"");
@@ -60,9 +74,8 @@ QWidget* CreateStaticPicture(ControlSite& site, const DialogItemTemplate& item) 
 // A number field refuses what is not a digit, and says so at the field, as the platform's
 // number edit does; a paste that holds anything else is refused whole.
 void RefuseNonDigits(QLineEdit* edit) {
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    auto* hint = new BalloonTip(edit); // owned by the field
+    edit->setValidator(new DigitsOnlyValidator(edit)); // owned by the field
+    auto* hint = new BalloonTip(edit);                 // owned by the field
     QObject::connect(edit, &QLineEdit::inputRejected, hint,
                      [hint] { hint->ShowText(DigitsOnlyHint(), kHintMilliseconds); });
     QObject::connect(edit, &QLineEdit::textChanged, hint, &QWidget::hide);

@@ -2,11 +2,13 @@
 // One running copy per settings location. The first copy listens on a local socket whose
 // name derives from where its settings live, so that two users, or two homes, never meet;
 // a later start finds it there, asks it to come to the front and ends without reading or
-// writing any of the player's files.
-#include <QLocalServer>
+// writing any of the player's files. On Windows the guard is the one the dialogs over Win32
+// use (RunningCopy.h): a mark for the desktop session, and the later start brings the
+// running copy's main window to the front itself.
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class SingleInstance {
 public:
@@ -17,6 +19,9 @@ public:
     };
 
     explicit SingleInstance(const QString& settingsLocation);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Becomes the one running copy, and calls `bringToFront` from the event loop whenever a
     // later start asks. FALSE when a copy already runs for the same settings; it has then
@@ -24,7 +29,7 @@ public:
     bool Claim(std::function<void()> bringToFront);
     // Stops listening and takes the socket away; the end of a run that cannot destroy this
     // object (the process exits from inside the toolkit) calls it.
-    void Release() { m_server.close(); }
+    void Release();
     // What the copy that was already running answered, once Claim has said FALSE.
     Answer RunningCopy() const { return m_running; }
 
@@ -34,11 +39,23 @@ public:
     // Asks the copy listening on the socket to come to the front.
     static Answer AskToComeToFront(const QString& serverName, int answerTimeoutMs);
 
+    // What a later start writes, and what the running copy answers once it came forward.
+    static const char kRequest[];
+    static const char kReply[];
+    // The longest line a connection may send before it is dropped.
+    static constexpr int kLongestRequest = 64;
+
 private:
-    void TakeConnections();
+    // The listening end, over what the system has for local sockets.
+    class Listener;
+    enum class Listen { Listening, AddressInUse, Failed };
+    Listen StartListening();
+    void RemoveStaleSocket();
 
     QString m_name;
-    QLocalServer m_server;
+    // Why the last StartListening failed.
+    QString m_error;
+    std::unique_ptr<Listener> m_listener;
     std::function<void()> m_bringToFront;
     Answer m_running = Answer::NoCopy;
 };

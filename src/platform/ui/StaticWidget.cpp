@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -102,8 +103,20 @@ void StaticWidget::InstallAccessibility() {
 }
 
 bool StaticWidget::Elided() const {
-    return m_singleLine && pixmap().isNull() &&
-           fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+    return m_singleLine && pixmap().isNull() && TextWidth() > contentsRect().width();
+}
+
+int StaticWidget::TextWidth() const {
+    const QString shown = text();
+    const int dpi = logicalDpiY();
+    if (m_measuredWidth < 0 || shown != m_measuredText || font() != m_measuredFont ||
+        dpi != m_measuredDpi) {
+        m_measuredWidth = fontMetrics().horizontalAdvance(shown);
+        m_measuredText = shown;
+        m_measuredFont = font();
+        m_measuredDpi = dpi;
+    }
+    return m_measuredWidth;
 }
 
 void StaticWidget::UpdateToolTip() {
@@ -121,7 +134,7 @@ void StaticWidget::paintEvent(QPaintEvent* event) {
     const QPixmap normal = pixmap();
     if (!normal.isNull()) {
         QPainter painter(this);
-        painter.drawPixmap(QPointF(0, 0), PictureForRatio(devicePixelRatioF()));
+        DrawPicture(painter, PictureForRatio(devicePixelRatioF()));
         return;
     }
     if (Elided()) {
@@ -133,6 +146,23 @@ void StaticWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     QLabel::paintEvent(event);
+}
+
+// Draws a tall picture in bands: one blit of a hundred rows or more makes the raster engine
+// start a pool of threads to share it, which costs the first frame far more than the blit.
+// Bands of whole pixels meet without a seam; a picture at a fractional ratio is drawn whole.
+void StaticWidget::DrawPicture(QPainter& painter, const QPixmap& picture) {
+    constexpr int kBandRows = 64;
+    const qreal ratio = picture.devicePixelRatio();
+    const auto whole = static_cast<int>(ratio);
+    if (whole != ratio || (kBandRows % whole) != 0) {
+        painter.drawPixmap(QPointF(0, 0), picture);
+        return;
+    }
+    for (int row = 0; row < picture.height(); row += kBandRows) {
+        const int rows = std::min(kBandRows, picture.height() - row);
+        painter.drawPixmap(QPointF(0, row / whole), picture, QRectF(0, row, picture.width(), rows));
+    }
 }
 
 // The picture to draw device pixel for device pixel at the ratio: the finer variant on a

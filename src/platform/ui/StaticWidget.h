@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QPainter;
+
 // A static text or picture. A one-line text too long for its rectangle ends in "…" and shows
 // its whole text as a tooltip. A picture is drawn from its high-resolution variant on a
 // screen with more than one device pixel per pixel. With notification on, a click is
@@ -41,7 +43,11 @@ private:
     static void InstallAccessibility();
     void UpdateToolTip();
     bool Elided() const;
+    // The width of the text in the widget's font, measured once for each text, font and
+    // resolution: the tooltip asks for it whenever any of them may have changed.
+    int TextWidth() const;
     QPixmap PictureForRatio(qreal ratio);
+    static void DrawPicture(QPainter& painter, const QPixmap& picture);
 
     bool m_singleLine = false;
     std::function<QPixmap()> m_loadDoubled;
@@ -50,4 +56,8 @@ private:
     std::function<void()> m_onPressed;
     QStringList m_keyNames;
     QString m_name;
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable int m_measuredDpi = 0;
+    mutable int m_measuredWidth = -1;
 };

@@ -2,17 +2,13 @@
 
 #include "MessageLoop.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/RunningCopy.h"
 
 #include <string_view>
 
 namespace {
 
 CWinApp* g_app = nullptr;
-
-// One running copy per user session: the first start holds this mutex until it ends.
-constexpr wchar_t kRunningCopyMutex[] = L"Local\\Holverra.Caddora.RunningCopy";
-// How long a second start waits for the first one's window, which may still be on its way.
-constexpr DWORD kWindowPatienceMs = 5000;
 
 // Where a run stands, so that the end of the desktop session, which must finish the run
 // before it is answered, and the frame's own order never both run a step.
@@ -26,43 +22,6 @@ struct Run {
 Run& CurrentRun() {
     static Run run;
     return run;
-}
-
-// The main window of the copy already running: a window of one of its dialogs that nothing
-// owns (Setup and Edit Club are owned).
-HWND FindRunningMainWindow() {
-    HWND found = nullptr;
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (GetPropW(hWnd, kDialogWindowProperty) != nullptr &&
-                GetWindow(hWnd, GW_OWNER) == nullptr) {
-                *reinterpret_cast<HWND*>(lParam) = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-void BringToFront(HWND main) {
-    if (IsIconic(main)) {
-        ShowWindow(main, SW_RESTORE);
-    }
-    // The dialog open above the main window (Setup, Edit Club, a message) is the one to use.
-    SetForegroundWindow(GetLastActivePopup(main));
-}
-
-bool BringRunningCopyToFront() {
-    const DWORD start = GetTickCount();
-    do {
-        if (const HWND main = FindRunningMainWindow()) {
-            BringToFront(main);
-            return true;
-        }
-        Sleep(100);
-    } while (GetTickCount() - start < kWindowPatienceMs);
-    return false;
 }
 
 // Ends a window that runs a modal loop of its own (a message box) as its close box would.
@@ -120,7 +79,7 @@ void CWinApp::EndSession() {
 
 void CWinApp::BringWindowsToFront() {
     if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) {
-        BringToFront(m_pMainWnd->m_hWnd);
+        BringMainWindowToFront(m_pMainWnd->m_hWnd);
     }
 }
 
@@ -156,9 +115,9 @@ void AfxEndRunForSessionEnd() {
 
 int AfxWinMain(CWinApp& app, int /*argc*/, char* /*argv*/[]) {
     AfxInitToolkit();
-    const HANDLE mutex = CreateMutexW(nullptr, FALSE, kRunningCopyMutex);
-    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
+    // Without a mark to take the copy runs all the same, unguarded.
+    RunningCopyMark mark;
+    if (mark.Take() == RunningCopyMark::Claim::AlreadyRunning) {
         // Nothing of the player's was touched. 1 says the running copy could not be found.
         return BringRunningCopyToFront() ? 0 : 1;
     }
@@ -180,8 +139,5 @@ int AfxWinMain(CWinApp& app, int /*argc*/, char* /*argv*/[]) {
     }
     const int exitCode = run.exitCode;
     run = Run{};
-    if (mutex != nullptr) {
-        CloseHandle(mutex);
-    }
     return exitCode;
 }

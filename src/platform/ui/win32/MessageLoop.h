@@ -2,11 +2,8 @@
 // The message loop of the dialogs on Win32: a modal dialog runs one of its own; what it
 // does with each message is here, so that a test that drives dialogs without a modal loop
 // does the same.
+#include "platform/ui/RunningCopy.h" // kDialogWindowProperty, which marks the dialogs
 #include "WindowsUi.h"
-
-// The window property that marks a window as a dialog of this program (its value is the
-// CDialog): a second start finds the running copy's main window by it.
-inline constexpr wchar_t kDialogWindowProperty[] = L"Caddora.CDialog";
 
 // Gives a message to the keyboard handling of the dialog it is for: the dialog's accelerator
 // keys first, then the dialog manager's (Tab, Enter, Escape, arrows). TRUE when either took

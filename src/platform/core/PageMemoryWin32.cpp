@@ -1,0 +1,46 @@
+#include "PageMemory.h"
+
+#include "Win32Api.h"
+
+#include <new>
+
+namespace {
+
+std::size_t PageSize() {
+    static const std::size_t size = [] {
+        SYSTEM_INFO info{};
+        ::GetSystemInfo(&info);
+        return static_cast<std::size_t>(info.dwPageSize);
+    }();
+    return size;
+}
+
+std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
+    return (bytes + unit - 1) / unit * unit;
+}
+
+} // namespace
+
+void* AllocatePages(std::size_t bytes) {
+    // Committed pages take no memory before they are first written.
+    void* block =
+        ::VirtualAlloc(nullptr, bytes == 0 ? 1 : bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    return block;
+}
+
+void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
+    const std::size_t size = RoundUp(bytes == 0 ? 1 : bytes, PageSize());
+    const std::size_t keep = RoundUp(keepBytes == 0 ? 1 : keepBytes, PageSize());
+    if (block != nullptr && keep < size) {
+        ::VirtualFree(static_cast<char*>(block) + keep, size - keep, MEM_DECOMMIT);
+    }
+}
+
+void FreePages(void* block, std::size_t /*bytes*/) noexcept {
+    if (block != nullptr) {
+        ::VirtualFree(block, 0, MEM_RELEASE);
+    }
+}
