@@ -1,5 +1,7 @@
 #include "CString.h"
 
+#include "Utf.h"
+
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -12,34 +14,6 @@ namespace {
 std::map<UINT, CString>& StringTable() {
     static std::map<UINT, CString> table;
     return table;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
-    } else {
-        cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    }
 }
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -159,38 +133,12 @@ char16_t CString::GetAt(int i) const {
 CString CString::FromUtf8(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto b0 = static_cast<unsigned char>(utf8[i]);
-        int extra = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
         char32_t cp = 0;
-        char32_t min = 0;
-        if (b0 < 0x80) {
-            cp = b0;
-        } else if ((b0 & 0xE0) == 0xC0) {
-            extra = 1, cp = b0 & 0x1F, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            extra = 2, cp = b0 & 0x0F, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            extra = 3, cp = b0 & 0x07, min = 0x10000;
-        } else {
-            AppendUtf16(out, kReplacement);
-            ++i;
-            continue;
-        }
-        bool ok = i + static_cast<std::size_t>(extra) < utf8.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            ok = (b & 0xC0) == 0x80;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            AppendUtf16(out, kReplacement);
-            ++i;
-            continue;
-        }
-        AppendUtf16(out, cp);
-        i += static_cast<std::size_t>(extra) + 1;
+        const std::size_t n = utf::DecodeUtf8(utf8, i, cp);
+        // Each byte that begins no valid sequence stands for one replacement character.
+        utf::AppendUtf16(out, n == 0 ? kReplacement : cp);
+        i += n == 0 ? 1 : n;
     }
     return CString(std::u16string_view(out));
 }
@@ -209,16 +157,9 @@ std::string CString::ToUtf8() const {
     const std::u16string_view text = Str();
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        AppendUtf8(out, cp);
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t cp = utf::NextUtf16(text, i);
+        utf::AppendUtf8(out, utf::IsSurrogate(cp) ? kReplacement : cp);
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 
 #include "CFile.h"
+#include "Utf.h"
 
 #include <cerrno>
 #include <csignal>
@@ -18,68 +19,6 @@ constexpr char32_t kEscapeBase = 0xDC00;
 constexpr int kTemporaryNameAttempts = 64;
 // A temporary file untouched this long belongs to no save that is still running.
 constexpr std::time_t kStaleAfterSeconds = 600;
-
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
-    } else {
-        cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    }
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// The length of the valid UTF-8 sequence at bytes[i] and its code point; 0 when there is none.
-std::size_t DecodeUtf8(std::string_view bytes, std::size_t i, char32_t& cp) {
-    const auto b0 = static_cast<unsigned char>(bytes[i]);
-    std::size_t extra = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    }
-    if ((b0 & 0xE0) == 0xC0) {
-        extra = 1, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + extra >= bytes.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return 0;
-    }
-    return extra + 1;
-}
 
 std::string DirectoryOf(const std::string& native) {
     const auto slash = native.rfind('/');
@@ -131,12 +70,12 @@ CString PathFromNative(std::string_view bytes) {
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t cp = 0;
-        const std::size_t n = DecodeUtf8(bytes, i, cp);
+        const std::size_t n = utf::DecodeUtf8(bytes, i, cp);
         if (n == 0) {
             out += static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i]));
             ++i;
         } else {
-            AppendUtf16(out, cp);
+            utf::AppendUtf16(out, cp);
             i += n;
         }
     }
@@ -147,19 +86,16 @@ std::string NativePath(const CString& path) {
     const std::u16string_view text = path.Str();
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= kEscapeBase + 0x80 && cp <= kEscapeBase + 0xFF) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = utf::NextUtf16(text, i);
+        if (cp >= kEscapeBase + 0x80 && cp <= kEscapeBase + 0xFF) {
             out += static_cast<char>(cp - kEscapeBase);
             continue;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+        }
+        if (utf::IsSurrogate(cp)) {
             cp = 0xFFFD; // no byte of a file name gives this; it has no bytes to go back to
         }
-        AppendUtf8(out, cp);
+        utf::AppendUtf8(out, cp);
     }
     return out;
 }
