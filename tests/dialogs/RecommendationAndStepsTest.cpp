@@ -71,6 +71,17 @@ INSTANTIATE_TEST_SUITE_P(Pictures, Steps,
                                                     1000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainDialog, APasteOfDigitsIsTakenAndOneWithAnythingElseIsRefusedWhole) {
+    Open();
+    Player::Type(*dlg, IDC_DISTANCE, u"1");
+    Player::Paste(*dlg, IDC_DISTANCE, u"20");
+    EXPECT_EQ(Field(), CString(u"120"));
+    for (const char16_t* refused : {u"5.5", u"7 yd", u"-3"}) {
+        Player::Paste(*dlg, IDC_DISTANCE, refused);
+        EXPECT_EQ(Field(), CString(u"120")) << "pasted " << CString(refused).ToUtf8();
+    }
+}
+
 TEST_F(MainDialog, RecommendsForTheTypedNumberAndShowsItPlain) {
     Open();
     Player::Type(*dlg, IDC_DISTANCE, u"0150");

@@ -42,6 +42,8 @@ void Tap(CDialog& dlg, int id);
 void Type(CDialog& dlg, int id, const CString& text);
 // Types key by key where the field stands: at its caret, over what it has selected.
 void TypeOn(CDialog& dlg, int id, const CString& text);
+// Puts the text on the clipboard and pastes it where the field's caret stands.
+void Paste(CDialog& dlg, int id, const CString& text);
 // A key with the focus in the control; id 0: wherever the focus is in the dialog.
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 // The caption's close box.

@@ -7,6 +7,7 @@
 #include "support/ModalWatchdog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -106,6 +107,13 @@ void TypeOn(CDialog& dlg, int id, const CString& text) {
     QWidget* control = Control(dlg, id);
     ASSERT_NE(control, nullptr) << "no control " << id;
     QTest::keyClicks(control, ToQString(text));
+}
+
+void Paste(CDialog& dlg, int id, const CString& text) {
+    auto* field = qobject_cast<QLineEdit*>(Control(dlg, id));
+    ASSERT_NE(field, nullptr) << "no field " << id;
+    QApplication::clipboard()->setText(ToQString(text));
+    field->paste();
 }
 
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {

@@ -129,6 +129,24 @@ void TypeOn(CDialog& dlg, int id, const CString& text) {
     ProcessEvents();
 }
 
+void Paste(CDialog& dlg, int id, const CString& text) {
+    const HWND control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    ASSERT_TRUE(OpenClipboard(dlg.m_hWnd));
+    EmptyClipboard();
+    const std::u16string_view chars = text.Str();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (chars.size() + 1) * sizeof(wchar_t));
+    auto* copy = static_cast<char16_t*>(GlobalLock(data));
+    chars.copy(copy, chars.size());
+    copy[chars.size()] = u'\0';
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data); // the clipboard owns it from here
+    CloseClipboard();
+    SetFocus(control);
+    SendMessageW(control, WM_PASTE, 0, 0);
+    ProcessEvents();
+}
+
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     const HWND control = id != 0 ? Control(dlg, id) : GetFocus();
     ASSERT_NE(control, nullptr) << "no control " << id;

@@ -3,6 +3,7 @@
 #include "ControlKinds.h"
 #include "DialogTemplateEx.h"
 #include "MessageLoop.h"
+#include "NumberEdit.h"
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
@@ -645,6 +646,9 @@ void CDialog::AdoptControls(const DialogTemplate& dlgTemplate) {
         control.wrapper->SubclassWindow(child);
         if ((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON && kind.ownerDrawn) {
             SetDefID(static_cast<UINT>(item.id));
+        }
+        if (item.windowClass == ControlClass::Edit && (item.style & ES_NUMBER)) {
+            RefuseNonDigitPastes(child);
         }
         if (item.imageId != 0) {
             // The static loaded its picture from the template and never deletes it; on a
