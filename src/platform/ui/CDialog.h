@@ -114,6 +114,13 @@ protected:
     virtual void OnCancel();
 
 private:
+    // Lets the last window go, forgets how it ended and answers the template the next one is
+    // built from; null when the template is missing.
+    const DialogTemplate* BeginNewWindow();
+    // The command the caption's close box gives: IDCANCEL with a system menu, IDOK for the
+    // handheld's caption OK button, else 0 (no close box).
+    static int CloseCommandOf(const DialogTemplate& dlgTemplate);
+
 #ifdef CADDORA_UI_WIN32
     struct Window;
     BOOL CreateWindowFromTemplate(HWND owner);
