@@ -275,25 +275,13 @@ CDialog* CDialog::FromWidget(const QWidget* widget) {
     return nullptr;
 }
 
-HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
-    if (m_pParentWnd != nullptr) {
-        return m_pParentWnd->m_hWnd;
-    }
-    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
-        return nullptr;
-    }
-    // As the handheld's class library does for a dialog built without a parent: the dialog
-    // that is open and active owns it, else the application's main window.
+std::optional<HWND> CDialog::ActiveDialogWindow() const {
     for (QWidget* candidate : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
         if (candidate != nullptr && FromWidget(candidate) != nullptr) {
             return candidate->window();
         }
     }
-    const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
-        return app->m_pMainWnd->m_hWnd;
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 BOOL CDialog::CreateWindowFromTemplate(HWND owner) {

@@ -1,8 +1,9 @@
 // What a dialog does the same over either backend: its commands, the exchange of its members
 // with its controls, the path of a colour query to its handler, the base units of its template
-// font and how each new window of it starts.
+// font, how each new window of it starts and which window owns it.
 #include "CDataExchange.h"
 #include "CDialog.h"
+#include "CWinApp.h"
 #include "WindowStyles.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -80,4 +81,23 @@ int CDialog::CloseCommandOf(const DialogTemplate& dlgTemplate) {
         return IDOK;
     }
     return 0;
+}
+
+HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
+    if (m_pParentWnd != nullptr) {
+        return m_pParentWnd->m_hWnd;
+    }
+    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
+        return nullptr;
+    }
+    // As the handheld's class library does for a dialog built without a parent: the dialog
+    // that is open and active owns it, else the application's main window.
+    if (const std::optional<HWND> active = ActiveDialogWindow()) {
+        return *active;
+    }
+    const CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
+        return app->m_pMainWnd->m_hWnd;
+    }
+    return nullptr;
 }

@@ -523,15 +523,8 @@ INT_PTR CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
-    if (m_pParentWnd != nullptr) {
-        return m_pParentWnd->m_hWnd;
-    }
-    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
-        return nullptr;
-    }
-    // As the handheld's class library does for a dialog built without a parent: the dialog
-    // that runs innermost owns it, else the application's main window.
+std::optional<HWND> CDialog::ActiveDialogWindow() const {
+    // The dialog that runs innermost, else the active window when it is a dialog of ours.
     if (const CDialog* modal = InnermostModal(); modal != nullptr && modal != this) {
         return modal->m_hWnd;
     }
@@ -539,11 +532,7 @@ HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
     if (active != nullptr && FromHandlePermanent(active) != nullptr) {
         return active;
     }
-    const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
-        return app->m_pMainWnd->m_hWnd;
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 BOOL CDialog::CreateWindowFromTemplate(HWND owner) {
