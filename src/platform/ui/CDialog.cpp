@@ -1,7 +1,6 @@
 #include "CDialog.h"
 
 #include "AcceleratorTable.h"
-#include "CDataExchange.h"
 #include "CDC.h"
 #include "ControlKinds.h"
 #include "CWinApp.h"
@@ -17,17 +16,9 @@
 #include <QScreen>
 #include <QShortcut>
 
-BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-END_MESSAGE_MAP()
-
 namespace {
 
 constexpr int kBaseDpi = 96;
-// The base units of "MS Sans Serif" 8 and "System" 8 on the handheld at 96 dpi.
-constexpr int kBaseUnitX = 6;
-constexpr int kBaseUnitY = 13;
 
 void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr, int logicalDpi) {
     QPalette palette = widget->palette();
@@ -97,10 +88,6 @@ void ApplyCommonProperties(QWidget* widget, const DialogItemTemplate& item, cons
 
 } // namespace
 
-DialogBaseUnits DialogBaseUnitsAt(int logicalDpiX, int logicalDpiY) {
-    return {MulDiv(kBaseUnitX, logicalDpiX, kBaseDpi), MulDiv(kBaseUnitY, logicalDpiY, kBaseDpi)};
-}
-
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd),
       m_controls(std::make_unique<DialogControls>()) {}
@@ -140,40 +127,12 @@ BOOL CDialog::Create() {
     return TRUE;
 }
 
-void CDialog::DestroyWindow() {
-    ReleaseWindow(true);
-}
-
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = TRUE;
     if (m_widget) {
         m_widget->done(nResult);
     }
-}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
-
-void CDialog::OnOK() {
-    if (!UpdateData(TRUE)) {
-        return;
-    }
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return !dx.Failed();
 }
 
 CWnd* CDialog::GetDlgItem(int nID) const {
@@ -258,18 +217,6 @@ void CDialog::MapDialogRect(RECT* lpRect) const {
     lpRect->bottom = MulDiv(lpRect->bottom, m_nBaseUnitY, 8);
 }
 
-BOOL CDialog::OnCommand(UINT nID, UINT nCode) {
-    return OnCmdMsg(nID, nCode);
-}
-
-HBRUSH CDialog::SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::CtlColor);
-    if (entry != nullptr) {
-        return (this->*entry->pfnCtlColor)(pDC, pWnd, nCtlColor);
-    }
-    return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
-}
-
 void CDialog::QueryColours(HWND hWnd) {
     if (hWnd == nullptr) {
         return;
@@ -328,43 +275,21 @@ CDialog* CDialog::FromWidget(const QWidget* widget) {
     return nullptr;
 }
 
-HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
-    if (m_pParentWnd != nullptr) {
-        return m_pParentWnd->m_hWnd;
-    }
-    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
-        return nullptr;
-    }
-    // As the handheld's class library does for a dialog built without a parent: the dialog
-    // that is open and active owns it, else the application's main window.
+std::optional<HWND> CDialog::ActiveDialogWindow() const {
     for (QWidget* candidate : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
         if (candidate != nullptr && FromWidget(candidate) != nullptr) {
             return candidate->window();
         }
     }
-    const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
-        return app->m_pMainWnd->m_hWnd;
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 BOOL CDialog::CreateWindowFromTemplate(HWND owner) {
-    ReleaseWindow(true);
-    m_bEnded = FALSE;
-    m_nModalResult = -1;
-    m_nDefaultId = IDOK;
-    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    const DialogTemplate* dlgTemplate = BeginNewWindow();
     if (dlgTemplate == nullptr) {
         return FALSE;
     }
-    int closeCommand = 0;
-    if (dlgTemplate->style & WS_SYSMENU) {
-        closeCommand = IDCANCEL;
-    } else if (dlgTemplate->exStyle & WS_EX_CAPTIONOKBTN) {
-        // The caption's OK button of the handheld; here the close box plays its part.
-        closeCommand = IDOK;
-    }
+    const int closeCommand = CloseCommandOf(*dlgTemplate);
     m_widget = std::make_unique<DialogWidget>(*this, owner, closeCommand);
     m_hWnd = m_widget.get();
     // An application window is a normal top-level window that taskbars list; any other

@@ -22,6 +22,7 @@
 #include "DialogTemplate.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CDataExchange;
@@ -114,10 +115,22 @@ protected:
     virtual void OnCancel();
 
 private:
+    // Lets the last window go, forgets how it ended and answers the template the next one is
+    // built from; null when the template is missing.
+    const DialogTemplate* BeginNewWindow();
+    // The command the caption's close box gives: IDCANCEL with a system menu, IDOK for the
+    // handheld's caption OK button, else 0 (no close box).
+    static int CloseCommandOf(const DialogTemplate& dlgTemplate);
+    // The owner of a modal dialog: its parent, none for an application window, else the
+    // dialog of ours that is open and active, else the application's main window.
+    HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
+    // The window of the dialog of ours that is open and active, as each backend knows it;
+    // nothing when there is none.
+    std::optional<HWND> ActiveDialogWindow() const;
+
 #ifdef CADDORA_UI_WIN32
     struct Window;
     BOOL CreateWindowFromTemplate(HWND owner);
-    HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
     void AdoptControls(const DialogTemplate& dlgTemplate);
     void ReleaseWindow(bool unbindMembers);
     HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -135,7 +148,6 @@ private:
     BOOL m_bEnded = FALSE;
 #else
     BOOL CreateWindowFromTemplate(HWND owner);
-    HWND ModalOwner(const DialogTemplate& dlgTemplate) const;
     void CreateControls(const DialogTemplate& dlgTemplate);
     void FocusFirstTabStop();
     void ReleaseWindow(bool unbindMembers);

@@ -20,8 +20,6 @@
 
 namespace {
 
-CWinApp* g_app = nullptr;
-
 // Ends one window of a modal loop as Escape would: a dialog of ours through its EndDialog,
 // anything else (a message box) by rejecting it.
 void EndDialogWindow(QWidget* window) {
@@ -133,31 +131,6 @@ int RunInstance(CWinApp& app, SingleInstance& instance) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-END_MESSAGE_MAP()
-
-CWinApp::CWinApp(const char16_t* pszAppName) : m_pszAppName(pszAppName) {
-    if (g_app == nullptr) {
-        g_app = this;
-    }
-}
-
-CWinApp::~CWinApp() {
-    if (g_app == this) {
-        g_app = nullptr;
-    }
-}
-
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
-
-int CWinApp::ExitInstance() {
-    return 0;
-}
-
-void CWinApp::FinishInstanceAtExit() {}
-
 void CWinApp::EndSession() {
     if (m_bEndingSession) {
         return;
@@ -193,10 +166,6 @@ void CWinApp::BringWindowsToFront() {
         window->raise();
         window->activateWindow();
     }
-}
-
-CWinApp* AfxGetApp() {
-    return g_app;
 }
 
 void AfxInitToolkit() {

@@ -2,7 +2,6 @@
 
 #include "CDC.h"
 #include "CDialog.h"
-#include "CFont.h"
 #include "DialogControls.h"
 #include "QtConvert.h"
 #include "StaticWidget.h"
@@ -15,10 +14,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <utility>
-
-BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-END_MESSAGE_MAP()
 
 int CWnd::GetDlgCtrlID() const {
     if (m_hWnd == nullptr) {
@@ -63,10 +58,6 @@ CString CWnd::GetWindowText() const {
         return FromQString(button->text());
     }
     return m_hWnd != nullptr ? FromQString(m_hWnd->windowTitle()) : CString();
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SetFont(pFont != nullptr ? pFont->m_hObject : nullptr, bRedraw);
 }
 
 void CWnd::SetFont(HFONT hFont, BOOL bRedraw) {
@@ -163,22 +154,4 @@ void CWnd::SetCheck(int nCheck) {
 int CWnd::GetCheck() const {
     auto* button = qobject_cast<QAbstractButton*>(m_hWnd);
     return button != nullptr && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
-}
-
-HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (pWnd != nullptr && pWnd != this) {
-        if (HBRUSH hbr = pWnd->ReflectCtlColor(pDC, nCtlColor)) {
-            return hbr;
-        }
-    }
-    return GetSysColorBrush(nCtlColor == CTLCOLOR_EDIT ? COLOR_WINDOW : COLOR_BTNFACE);
-}
-
-HBRUSH CWnd::ReflectCtlColor(CDC* pDC, UINT nCtlColor) {
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::CtlColorReflect);
-    return entry != nullptr ? (this->*entry->pfnCtlColorReflect)(pDC, nCtlColor) : nullptr;
-}
-
-HWND CWnd::UnsubclassWindow() {
-    return std::exchange(m_hWnd, nullptr);
 }

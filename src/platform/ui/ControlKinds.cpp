@@ -3,6 +3,7 @@
 #include "BalloonTip.h"
 #include "CDialog.h"
 #include "CListCtrl.h"
+#include "ControlKindOrder.h"
 #include "CSpinButtonCtrl.h"
 #include "CStatic.h"
 #include "DialogControls.h"
@@ -149,11 +150,8 @@ QWidget* CreateListView(ControlSite& site, const DialogItemTemplate& item) {
     return list;
 }
 
-template <typename T> std::unique_ptr<CWnd> Wrap() {
-    return std::make_unique<T>();
-}
-
-enum Kind { StaticText, StaticPicture, Edit, PushButton, RadioButton, UpDown, ListView };
+using control_kinds::KindOf;
+using control_kinds::Wrap;
 
 const ControlKind kKinds[] = {
     /* StaticText */ {&CreateStaticText, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
@@ -164,22 +162,6 @@ const ControlKind kKinds[] = {
     /* UpDown */ {&CreateUpDown, &Wrap<CSpinButtonCtrl>, Qt::NoFocus, kNoColourQuery},
     /* ListView */ {&CreateListView, &Wrap<CListCtrl>, Qt::ClickFocus, kNoColourQuery},
 };
-
-Kind KindOf(const DialogItemTemplate& item) {
-    switch (item.windowClass) {
-    case ControlClass::Static:
-        return (item.style & SS_TYPEMASK) == SS_BITMAP ? StaticPicture : StaticText;
-    case ControlClass::Edit:
-        return Edit;
-    case ControlClass::Button:
-        return (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON ? RadioButton : PushButton;
-    case ControlClass::UpDown:
-        return UpDown;
-    case ControlClass::ListView:
-        return ListView;
-    }
-    return StaticText;
-}
 
 } // namespace
 

@@ -5,7 +5,6 @@
 #include "MessageLoop.h"
 #include "NumberEdit.h"
 #include "platform/ui/AcceleratorTable.h"
-#include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/ImageResources.h"
@@ -16,16 +15,9 @@
 #include <string>
 #include <vector>
 
-BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-END_MESSAGE_MAP()
-
 namespace {
 
 constexpr int kBaseDpi = 96;
-constexpr int kBaseUnitX = 6;
-constexpr int kBaseUnitY = 13;
 constexpr const wchar_t* kDialogProperty = kDialogWindowProperty;
 
 // The dialogs that run modally, innermost last.
@@ -132,10 +124,6 @@ struct CDialog::Window {
     }
 };
 
-DialogBaseUnits DialogBaseUnitsAt(int logicalDpiX, int logicalDpiY) {
-    return {MulDiv(kBaseUnitX, logicalDpiX, kBaseDpi), MulDiv(kBaseUnitY, logicalDpiY, kBaseDpi)};
-}
-
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
@@ -209,10 +197,6 @@ BOOL CDialog::Create() {
     return TRUE;
 }
 
-void CDialog::DestroyWindow() {
-    ReleaseWindow(true);
-}
-
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = TRUE;
@@ -228,30 +212,6 @@ void CDialog::EndDialog(int nResult) {
     ShowWindow(m_hWnd, SW_HIDE);
     // Wakes the modal loop, which may be waiting for a message.
     PostMessageW(m_hWnd, WM_NULL, 0, 0);
-}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
-
-void CDialog::OnOK() {
-    if (!UpdateData(TRUE)) {
-        return;
-    }
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return !dx.Failed();
 }
 
 CWnd* CDialog::GetDlgItem(int nID) const {
@@ -371,18 +331,6 @@ void CDialog::MapDialogRect(RECT* lpRect) const {
     lpRect->right = MulDiv(lpRect->right, m_nBaseUnitX, 4);
     lpRect->top = MulDiv(lpRect->top, m_nBaseUnitY, 8);
     lpRect->bottom = MulDiv(lpRect->bottom, m_nBaseUnitY, 8);
-}
-
-BOOL CDialog::OnCommand(UINT nID, UINT nCode) {
-    return OnCmdMsg(nID, nCode);
-}
-
-HBRUSH CDialog::SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::CtlColor);
-    if (entry != nullptr) {
-        return (this->*entry->pfnCtlColor)(pDC, pWnd, nCtlColor);
-    }
-    return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 void CDialog::QueryColours(HWND hWnd) {
@@ -576,15 +524,8 @@ INT_PTR CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
-    if (m_pParentWnd != nullptr) {
-        return m_pParentWnd->m_hWnd;
-    }
-    if (dlgTemplate.exStyle & WS_EX_APPWINDOW) {
-        return nullptr;
-    }
-    // As the handheld's class library does for a dialog built without a parent: the dialog
-    // that runs innermost owns it, else the application's main window.
+std::optional<HWND> CDialog::ActiveDialogWindow() const {
+    // The dialog that runs innermost, else the active window when it is a dialog of ours.
     if (const CDialog* modal = InnermostModal(); modal != nullptr && modal != this) {
         return modal->m_hWnd;
     }
@@ -592,30 +533,17 @@ HWND CDialog::ModalOwner(const DialogTemplate& dlgTemplate) const {
     if (active != nullptr && FromHandlePermanent(active) != nullptr) {
         return active;
     }
-    const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
-        return app->m_pMainWnd->m_hWnd;
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 BOOL CDialog::CreateWindowFromTemplate(HWND owner) {
-    ReleaseWindow(true);
-    m_bEnded = FALSE;
-    m_nModalResult = -1;
-    m_nDefaultId = IDOK;
-    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    const DialogTemplate* dlgTemplate = BeginNewWindow();
     if (dlgTemplate == nullptr) {
         return FALSE;
     }
     m_window = std::make_unique<Window>();
     m_window->dlgTemplate = dlgTemplate;
-    if (dlgTemplate->style & WS_SYSMENU) {
-        m_window->closeCommand = IDCANCEL;
-    } else if (dlgTemplate->exStyle & WS_EX_CAPTIONOKBTN) {
-        // The caption's OK button of the handheld; here the close box plays its part.
-        m_window->closeCommand = IDOK;
-    }
+    m_window->closeCommand = static_cast<UINT>(CloseCommandOf(*dlgTemplate));
     const std::vector<DWORD> bytes = BuildDialogTemplateEx(*dlgTemplate);
     const HWND hWnd = CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,

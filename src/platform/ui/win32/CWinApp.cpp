@@ -8,8 +8,6 @@
 
 namespace {
 
-CWinApp* g_app = nullptr;
-
 // Where a run stands, so that the end of the desktop session, which must finish the run
 // before it is answered, and the frame's own order never both run a step.
 struct Run {
@@ -37,31 +35,6 @@ BOOL CALLBACK CloseForeignDialog(HWND hWnd, LPARAM /*lParam*/) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-END_MESSAGE_MAP()
-
-CWinApp::CWinApp(const char16_t* pszAppName) : m_pszAppName(pszAppName) {
-    if (g_app == nullptr) {
-        g_app = this;
-    }
-}
-
-CWinApp::~CWinApp() {
-    if (g_app == this) {
-        g_app = nullptr;
-    }
-}
-
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
-
-int CWinApp::ExitInstance() {
-    return 0;
-}
-
-void CWinApp::FinishInstanceAtExit() {}
-
 void CWinApp::EndSession() {
     if (m_bEndingSession) {
         return;
@@ -81,10 +54,6 @@ void CWinApp::BringWindowsToFront() {
     if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) {
         BringMainWindowToFront(m_pMainWnd->m_hWnd);
     }
-}
-
-CWinApp* AfxGetApp() {
-    return g_app;
 }
 
 void AfxInitToolkit() {

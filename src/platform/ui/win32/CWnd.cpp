@@ -2,13 +2,7 @@
 
 #include "platform/ui/CDC.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CFont.h"
 #include "Text.h"
-
-#include <utility>
-
-BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-END_MESSAGE_MAP()
 
 int CWnd::GetDlgCtrlID() const {
     return m_hWnd != nullptr ? ::GetDlgCtrlID(m_hWnd) : 0;
@@ -44,10 +38,6 @@ bool CWnd::IsEdit() const {
 
 CString CWnd::GetWindowText() const {
     return WindowText(m_hWnd);
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SetFont(pFont != nullptr ? pFont->m_hObject : nullptr, bRedraw);
 }
 
 void CWnd::SetFont(HFONT hFont, BOOL bRedraw) {
@@ -115,22 +105,4 @@ void CWnd::SetCheck(int nCheck) {
 int CWnd::GetCheck() const {
     return m_hWnd != nullptr ? static_cast<int>(SendMessageW(m_hWnd, BM_GETCHECK, 0, 0))
                              : BST_UNCHECKED;
-}
-
-HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (pWnd != nullptr && pWnd != this) {
-        if (HBRUSH hbr = pWnd->ReflectCtlColor(pDC, nCtlColor)) {
-            return hbr;
-        }
-    }
-    return GetSysColorBrush(nCtlColor == CTLCOLOR_EDIT ? COLOR_WINDOW : COLOR_BTNFACE);
-}
-
-HBRUSH CWnd::ReflectCtlColor(CDC* pDC, UINT nCtlColor) {
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::CtlColorReflect);
-    return entry != nullptr ? (this->*entry->pfnCtlColorReflect)(pDC, nCtlColor) : nullptr;
-}
-
-HWND CWnd::UnsubclassWindow() {
-    return std::exchange(m_hWnd, nullptr);
 }

@@ -1,6 +1,7 @@
 #include "ControlKinds.h"
 
 #include "platform/ui/CListCtrl.h"
+#include "platform/ui/ControlKindOrder.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/CStatic.h"
 
@@ -21,11 +22,8 @@ DWORD OwnerDrawn(DWORD style) {
     return (style & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW;
 }
 
-template <typename T> std::unique_ptr<CWnd> Wrap() {
-    return std::make_unique<T>();
-}
-
-enum Kind { StaticText, StaticPicture, Edit, PushButton, RadioButton, UpDown, ListView };
+using control_kinds::KindOf;
+using control_kinds::Wrap;
 
 const ControlKind kKinds[] = {
     /* StaticText */ {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
@@ -40,22 +38,6 @@ const ControlKind kKinds[] = {
     /* ListView */
     {0, WC_LISTVIEWW, &AsTemplated, &Wrap<CListCtrl>, kNoColourQuery, false},
 };
-
-Kind KindOf(const DialogItemTemplate& item) {
-    switch (item.windowClass) {
-    case ControlClass::Static:
-        return (item.style & SS_TYPEMASK) == SS_BITMAP ? StaticPicture : StaticText;
-    case ControlClass::Edit:
-        return Edit;
-    case ControlClass::Button:
-        return (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON ? RadioButton : PushButton;
-    case ControlClass::UpDown:
-        return UpDown;
-    case ControlClass::ListView:
-        return ListView;
-    }
-    return StaticText;
-}
 
 } // namespace
 

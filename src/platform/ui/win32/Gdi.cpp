@@ -2,8 +2,6 @@
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
 
-#include <utility>
-
 const LOGFONT& GetStockSystemFont() {
     static const LOGFONT lf = [] {
         LOGFONT stock{};
@@ -21,58 +19,12 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
     return m_hObject != nullptr;
 }
 
-BOOL CFont::Attach(HFONT hFont) {
-    if (hFont == nullptr || m_hObject != nullptr) {
-        return FALSE;
-    }
-    m_hObject = hFont;
-    return TRUE;
-}
-
-HFONT CFont::Detach() {
-    return std::exchange(m_hObject, nullptr);
-}
-
-BOOL CFont::DeleteObject() {
-    if (m_hObject == nullptr) {
-        return FALSE;
-    }
-    return ::DeleteObject(Detach());
-}
-
-int CFont::GetLogFont(LOGFONT* pLogFont) const {
-    return pLogFont != nullptr && GetObject(m_hObject, *pLogFont) ? sizeof(LOGFONT) : 0;
-}
-
 BOOL CBrush::CreateSolidBrush(COLORREF color) {
     if (m_hObject != nullptr) {
         return FALSE;
     }
     m_hObject = ::CreateSolidBrush(color);
     return m_hObject != nullptr;
-}
-
-BOOL CBrush::Attach(HBRUSH hBrush) {
-    if (hBrush == nullptr || m_hObject != nullptr) {
-        return FALSE;
-    }
-    m_hObject = hBrush;
-    return TRUE;
-}
-
-HBRUSH CBrush::Detach() {
-    return std::exchange(m_hObject, nullptr);
-}
-
-BOOL CBrush::DeleteObject() {
-    if (m_hObject == nullptr) {
-        return FALSE;
-    }
-    return ::DeleteObject(Detach());
-}
-
-int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const {
-    return pLogBrush != nullptr && GetObject(m_hObject, *pLogBrush) ? sizeof(LOGBRUSH) : 0;
 }
 
 // A memory device context starts as every device context does: the stock system font,
@@ -112,10 +64,6 @@ void CDC::CopyStateFrom(const CDC& other) {
     SetTextColor(other.GetTextColor());
     SetBkColor(other.GetBkColor());
     SetBkMode(other.GetBkMode());
-}
-
-HFONT CDC::SelectObject(CFont* pFont) {
-    return SelectObject(pFont != nullptr ? pFont->m_hObject : nullptr);
 }
 
 HFONT CDC::SelectObject(HFONT hFont) {

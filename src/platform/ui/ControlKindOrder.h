@@ -1,0 +1,37 @@
+#pragma once
+// Which entry of a backend's table of control kinds a template item takes, and how an entry
+// makes the object that stands for its control. Each backend brings its own table; the order
+// of the entries and the choice among them are the same for both.
+#include "DialogTemplate.h"
+#include "WindowStyles.h"
+
+#include <memory>
+
+class CWnd;
+
+namespace control_kinds {
+
+// The entries of a table of kinds, in its order.
+enum Kind { StaticText, StaticPicture, Edit, PushButton, RadioButton, UpDown, ListView };
+
+inline Kind KindOf(const DialogItemTemplate& item) {
+    switch (item.windowClass) {
+    case ControlClass::Static:
+        return (item.style & SS_TYPEMASK) == SS_BITMAP ? StaticPicture : StaticText;
+    case ControlClass::Edit:
+        return Edit;
+    case ControlClass::Button:
+        return (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON ? RadioButton : PushButton;
+    case ControlClass::UpDown:
+        return UpDown;
+    case ControlClass::ListView:
+        return ListView;
+    }
+    return StaticText;
+}
+
+template <typename T> std::unique_ptr<CWnd> Wrap() {
+    return std::make_unique<T>();
+}
+
+} // namespace control_kinds
