@@ -9,6 +9,7 @@
 #include "DialogControls.h"
 #include "ImageResources.h"
 #include "ListViewWidget.h"
+#include "NumberFieldHint.h"
 #include "PushButtonWidget.h"
 #include "QtConvert.h"
 #include "StaticWidget.h"
@@ -170,5 +171,5 @@ const ControlKind& ControlKindOf(const DialogItemTemplate& item) {
 }
 
 QString DigitsOnlyHint() {
-    return QStringLiteral("Only digits 0 to 9 can be typed here.");
+    return QString::fromUtf16(kDigitsOnlyHint);
 }
