@@ -26,7 +26,9 @@ public:
 [[maybe_unused]] ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment); // gtest owns it
 
-void EnsureApplication() {
+} // namespace
+
+void EnsureTestApplication() {
     static int argc = 1;
     static char name[] = "caddora-tests";
     static char* argv[] = {name, nullptr};
@@ -41,8 +43,6 @@ void EnsureApplication() {
     RegisterCaddoraResources();
 }
 
-} // namespace
-
 void UiTest::SetUp() {
     m_home = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_home->isValid());
@@ -56,7 +56,7 @@ void UiTest::SetUp() {
                                                   : std::nullopt);
         qputenv(name, value.toUtf8());
     }
-    EnsureApplication();
+    EnsureTestApplication();
     MessageBoxSeam::TakeShownTexts();
     m_watchdog = std::make_unique<ModalWatchdog>();
 }

@@ -25,7 +25,16 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+// The test process's one application (offscreen unless QT_QPA_PLATFORM says otherwise), with
+// the toolkit started and the program's resources entered; made by the first call.
+void EnsureTestApplication();
+
 class UiTest : public ::testing::Test {
+public:
+    // Runs act on the modal window as soon as the next modal loop shows it; for dialogs
+    // that are run with exec() by the code under test.
+    static void WhenModal(std::function<void(QWidget*)> act);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -34,10 +43,6 @@ protected:
     QString HomeDir() const;
     QString ConfigDir() const;
     QString DataDir() const;
-
-    // Runs act on the modal window as soon as the next modal loop shows it; for dialogs
-    // that are run with exec() by the code under test.
-    static void WhenModal(std::function<void(QWidget*)> act);
 
     // Runs act on the dialog that the next modal loop shows, which must be a Dialog.
     template <typename Dialog> static void WhenModalDialog(std::function<void(Dialog&)> act) {

@@ -1,16 +1,14 @@
 // The player's hands on Qt: QTest's mouse and key events on the dialogs' widgets.
 #include "support/Player.h"
 
-#include "platform/ui/CWinApp.h"
 #include "platform/ui/QtConvert.h"
-#include "res/Resources.h"
 #include "support/ModalWatchdog.h"
+#include "support/UiTest.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -45,36 +43,12 @@ Qt::Key ToQtKey(Key key) {
     return static_cast<Qt::Key>(key);
 }
 
-std::unique_ptr<QApplication>& Application() {
-    static std::unique_ptr<QApplication> application;
-    return application;
-}
-
-// The application lives for the whole test run and goes before the process's exit handlers
-// run, which would otherwise find Qt half gone.
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void TearDown() override { Application().reset(); }
-};
-
 } // namespace
 
 namespace Player {
 
 void StartToolkit() {
-    static int argc = 1;
-    static char name[] = "caddora-tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment); // gtest owns it
-    Application() = std::make_unique<QApplication>(argc, argv);
-    AfxInitToolkit();
-    RegisterCaddoraResources();
+    EnsureTestApplication();
 }
 
 bool Open(CDialog& dlg) {
@@ -162,14 +136,7 @@ void ProcessEvents() {
 }
 
 void WhenModal(std::function<void(CDialog*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            ADD_FAILURE() << "no modal window was shown";
-            return;
-        }
-        act(CDialog::FromWidget(modal));
-    });
+    UiTest::WhenModal([act = std::move(act)](QWidget* modal) { act(CDialog::FromWidget(modal)); });
 }
 
 struct Watchdog::State {
