@@ -105,6 +105,11 @@ INT_PTR CDialog::DoModal() {
     if (OnInitDialog()) {
         FocusFirstTabStop();
     }
+    // While the session ends, a dialog that opens all the same (start-up may still be on its
+    // way to the main dialog) ends before its loop runs.
+    if (const CWinApp* app = AfxGetApp(); app != nullptr && app->IsEndingSession()) {
+        EndDialog(IDCANCEL);
+    }
     if (!m_bEnded) {
         m_widget->exec();
     }

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
 #include <QSessionManager>
 #include <QStyleFactory>
 
@@ -27,41 +26,6 @@ void EndDialogWindow(QWidget* window) {
         dialog->EndDialog(IDCANCEL);
     } else if (auto* other = qobject_cast<QDialog*>(window)) {
         other->reject();
-    }
-}
-
-// While the session ends, a dialog that opens all the same (start-up may still be on its
-// way to the main dialog) ends as soon as its loop runs.
-class EndDialogsAsTheyShow : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(watched);
-            CWinApp* app = AfxGetApp();
-            if (widget->isWindow() && qobject_cast<QDialog*>(widget) != nullptr && app != nullptr &&
-                app->IsEndingSession()) {
-                QMetaObject::invokeMethod(
-                    widget,
-                    [widget] {
-                        if (widget->isVisible()) {
-                            EndDialogWindow(widget);
-                        }
-                    },
-                    Qt::QueuedConnection);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-void WatchForDialogsShownLate() {
-    static QPointer<QObject> filter;
-    if (filter == nullptr && qApp != nullptr) {
-        filter = new EndDialogsAsTheyShow(qApp); // owned by the application object
-        qApp->installEventFilter(filter);
     }
 }
 
@@ -139,7 +103,6 @@ void CWinApp::EndSession() {
     if (qApp == nullptr) {
         return;
     }
-    WatchForDialogsShownLate();
     // Innermost first, as the player would leave them; then any other dialog still shown.
     std::vector<QWidget*> ended;
     while (QWidget* modal = QApplication::activeModalWidget()) {
