@@ -15,10 +15,6 @@ constexpr std::size_t kSmallestBlock = 4096;
 // tables people keep) from the heap, which costs no call to the system.
 constexpr std::size_t kPagesFrom = 256 * 1024;
 
-std::size_t AlignUp(std::size_t value, std::size_t alignment) {
-    return (value + alignment - 1) & ~(alignment - 1);
-}
-
 } // namespace
 
 void ClubArena::AddBlock(std::size_t bytes) {

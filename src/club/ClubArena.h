@@ -21,7 +21,7 @@ public:
     void* Allocate(std::size_t bytes, std::size_t alignment) {
         if (!m_blocks.empty()) {
             Block& last = m_blocks.back();
-            const std::size_t at = (last.used + alignment - 1) & ~(alignment - 1);
+            const std::size_t at = AlignUp(last.used, alignment);
             if (at <= last.size && last.size - at >= bytes) {
                 last.used = at + bytes;
                 return last.start + at;
@@ -49,6 +49,9 @@ public:
     void Release();
 
 private:
+    static constexpr std::size_t AlignUp(std::size_t value, std::size_t alignment) {
+        return (value + alignment - 1) & ~(alignment - 1);
+    }
     struct Block {
         char* start;
         std::size_t size;

@@ -27,7 +27,6 @@ public:
     bool Empty() const { return m_size == 0; }
     CGolfClub* Record(std::size_t i) const { return m_records[i]; }
     const std::int32_t* Ids() const { return m_ids; }
-    CGolfClub* const* Records() const { return m_records; }
 
     // Room for `count` entries in all; throws std::bad_alloc when there is none.
     void Reserve(std::size_t count);

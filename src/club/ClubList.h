@@ -91,8 +91,6 @@ private:
     // A load's records: made in the list's own storage, appended once read whole.
     void LoadRecords(CArchive& ar, std::int32_t count);
     bool LoadBufferedRecord(CArchive& ar);
-    void ReadRecord(CArchive& ar, CGolfClub& club);
-    void ReadText(CArchive& ar, CString& text);
 
     ClubIndex m_index; // the records (owned) in list order, and their ids
     ClubArena m_arena;

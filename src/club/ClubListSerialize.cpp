@@ -118,7 +118,7 @@ void CClubList::LoadRecords(CArchive& ar, std::int32_t count) {
         }
         // A record that cannot be read whole never enters the list.
         try {
-            ReadRecord(ar, *club);
+            club->Serialize(ar);
             InsertAt(m_index.Size(), club);
         } catch (...) {
             club->~CGolfClub();
@@ -186,68 +186,4 @@ bool CClubList::LoadBufferedRecord(CArchive& ar) {
     club->m_nListIndex = static_cast<std::int32_t>(m_index.Size());
     m_index.PushBack(club, club->m_nClubId);
     return true;
-}
-
-// The fields in the order CGolfClub::Serialize reads them, the texts into the list's storage.
-void CClubList::ReadRecord(CArchive& ar, CGolfClub& club) {
-    std::int32_t leading = 0;
-    ar >> leading;
-    ar >> club.m_nClubId;
-    ReadText(ar, club.m_strExtra);
-    ar >> club.m_nMaleDistance;
-    ar >> club.m_nFemaleDistance;
-    ReadText(ar, club.m_strName);
-    ar >> club.m_dtCreated;
-    ar >> club.m_dtModified;
-}
-
-// A text as operator>> reads it, its characters going straight from the archive's buffer
-// into the list's storage. Texts of 8-bit characters are widened on their way.
-void CClubList::ReadText(CArchive& ar, CString& text) {
-    constexpr BYTE kEscape = 0xFF;
-    const BYTE* in = ar.GetBufferedData();
-    const UINT buffered = ar.GetBufferedBytes();
-    if (std::endian::native == std::endian::little && buffered >= 4 && in[0] == kEscape &&
-        in[1] == 0xFE && in[2] == 0xFF && in[3] < kEscape && buffered >= 4U + 2U * in[3]) {
-        // The usual form of a short text, whole in the buffer: the tag, a one-byte length
-        // and the characters.
-        const std::size_t length = in[3];
-        if (length > 0) {
-            void* storage = m_arena.Allocate(CString::StorageSize(length), 4);
-            std::memcpy(text.UseStorage(storage, length), in + 4, length * 2);
-        } else {
-            text.Empty();
-        }
-        ar.SkipBuffered(static_cast<UINT>(4 + length * 2));
-        return;
-    }
-    UINT nCharSize = 1;
-    const std::uint64_t nLength = ReadTextLength(ar, nCharSize);
-    // A length beyond what the file still holds is damage: refuse it before allocating.
-    if (nLength > ar.GetRemainingBytes() / nCharSize || nLength > CString::kMaxLength) {
-        throw CArchiveException(CArchiveException::endOfFile);
-    }
-    const auto length = static_cast<std::size_t>(nLength);
-    if (nCharSize == 1) {
-        std::string bytes(length, '\0');
-        if (ReadBytes(ar, bytes.data(), length) != length) {
-            throw CArchiveException(CArchiveException::endOfFile);
-        }
-        text = CString::FromWindows1252(bytes);
-        return;
-    }
-    if (length == 0) {
-        text.Empty();
-        return;
-    }
-    char16_t* chars = text.UseStorage(m_arena.Allocate(CString::StorageSize(length), 4), length);
-    if (ReadBytes(ar, chars, length * 2) != length * 2) {
-        text.Empty();
-        throw CArchiveException(CArchiveException::endOfFile);
-    }
-    if constexpr (std::endian::native == std::endian::big) {
-        for (std::size_t i = 0; i < length; ++i) {
-            chars[i] = static_cast<char16_t>((chars[i] >> 8) | (chars[i] << 8));
-        }
-    }
 }

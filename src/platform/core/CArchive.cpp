@@ -213,8 +213,7 @@ void WriteStringLength(CArchive& ar, std::uint64_t nLength) {
     }
 }
 
-} // namespace
-
+// The length of a text as the length forms give it, and the size of its characters (1 or 2).
 std::uint64_t ReadTextLength(CArchive& ar, UINT& nCharSize) {
     nCharSize = 1;
     BYTE bLength = 0;
@@ -246,6 +245,7 @@ std::uint64_t ReadTextLength(CArchive& ar, UINT& nCharSize) {
     return static_cast<std::uint64_t>(high) << 32 | low;
 }
 
+// Reads `count` bytes through the archive; fewer only at the end of the file.
 std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count) {
     // Through the archive's 32-bit Read in pieces.
     constexpr std::size_t kPiece = 1U << 30;
@@ -261,6 +261,8 @@ std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count) {
     }
     return done;
 }
+
+} // namespace
 
 CArchive& operator<<(CArchive& ar, const CString& str) {
     const std::u16string_view text = str.Str();

@@ -127,11 +127,6 @@ private:
 CArchive& operator<<(CArchive& ar, const CString& str);
 CArchive& operator>>(CArchive& ar, CString& str);
 
-// The length of a text as those forms give it, and the size of its characters (1 or 2).
-std::uint64_t ReadTextLength(CArchive& ar, UINT& nCharSize);
-// Reads `count` bytes through the archive; fewer only at the end of the file.
-std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count);
-
 // Date-times as the 32-bit status followed by the 64-bit day count. A status other than
 // valid, invalid or null is bad data.
 CArchive& operator<<(CArchive& ar, const COleDateTime& dt);

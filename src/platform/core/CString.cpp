@@ -249,7 +249,7 @@ CString& CString::operator+=(const CString& other) {
     const auto length = static_cast<std::size_t>(GetLength());
     const std::size_t added = static_cast<std::size_t>(other.GetLength());
     if (added > kMaxLength - length) {
-        throw std::length_error("CString: text too long");
+        TooLong();
     }
     if (!Owned() || Capacity() < length + added) {
         // Kept before the old block goes: `other` may be this very text.
