@@ -6,6 +6,8 @@
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "res/Resource.h"
 
+#include <algorithm>
+
 class CAdvisorDlg : public CDialog {
 public:
     explicit CAdvisorDlg(CWnd* pParent = nullptr);
@@ -25,7 +27,7 @@ public:
     // The accepted distance nearest to nYards: a stored distance the field would refuse
     // starts the dialog at the bound it passed.
     static constexpr int NearestAcceptedDistance(int nYards) {
-        return nYards < kMinDistance ? kMinDistance : nYards > kMaxDistance ? kMaxDistance : nYards;
+        return std::clamp(nYards, kMinDistance, kMaxDistance);
     }
 
 protected:

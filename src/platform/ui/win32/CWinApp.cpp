@@ -59,8 +59,8 @@ void CWinApp::BringWindowsToFront() {
 void AfxInitToolkit() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS |
-                     ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
+    controls.dwICC =
+        ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
 }
 
