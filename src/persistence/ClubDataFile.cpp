@@ -206,23 +206,13 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
 
 namespace {
 
-// The bytes a text takes in the file: its length in the shortest form that holds it, and its
-// 16-bit characters.
-std::uint64_t StoredTextBytes(const CString& text) {
-    const auto length = static_cast<std::uint64_t>(text.GetLength());
-    const std::uint64_t form = length < 0xFF         ? 4
-                               : length < 0xFFFE     ? 6
-                               : length < 0xFFFFFFFF ? 10
-                                                     : 18;
-    return form + 2 * length;
-}
-
 // The bytes the table takes in the file.
 std::uint64_t StoredBytes(const CClubList& clubs) {
     std::uint64_t bytes = 8;
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        bytes += 8 + StoredTextBytes(club->m_strExtra) + 8 + StoredTextBytes(club->m_strName) + 24;
+        bytes += 8 + StoredTextBytes(club->m_strExtra.GetLength()) + 8 +
+                 StoredTextBytes(club->m_strName.GetLength()) + 24;
     }
     return bytes;
 }

@@ -264,6 +264,14 @@ std::size_t ReadBytes(CArchive& ar, void* buffer, std::size_t count) {
 
 } // namespace
 
+std::uint64_t StoredTextBytes(std::uint64_t nLength) {
+    const std::uint64_t form = nLength < kByteEscape    ? 4
+                               : nLength < kUnicodeTag  ? 6
+                               : nLength < kDwordEscape ? 10
+                                                        : 18;
+    return form + 2 * nLength;
+}
+
 CArchive& operator<<(CArchive& ar, const CString& str) {
     const std::u16string_view text = str.Str();
     if constexpr (std::endian::native == std::endian::little) {

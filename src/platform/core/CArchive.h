@@ -126,6 +126,9 @@ private:
 // written tagged; both forms are read.
 CArchive& operator<<(CArchive& ar, const CString& str);
 CArchive& operator>>(CArchive& ar, CString& str);
+// The bytes operator<< writes for a text of nLength characters: its tagged length in the
+// shortest form that holds it, and the 16-bit characters.
+std::uint64_t StoredTextBytes(std::uint64_t nLength);
 
 // Date-times as the 32-bit status followed by the 64-bit day count. A status other than
 // valid, invalid or null is bad data.
