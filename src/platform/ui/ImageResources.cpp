@@ -39,22 +39,6 @@ std::uint16_t Le16(const uchar* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-// Whether every palette index of a row is below `colours`.
-bool IndicesWithin(const uchar* row, int width, int bits, std::uint32_t colours) {
-    for (int x = 0; x < width; ++x) {
-        unsigned index = (row[x >> 3] >> (7 - (x & 7))) & 1;
-        if (bits == 8) {
-            index = row[x];
-        } else if (bits == 4) {
-            index = (x & 1) != 0 ? row[x >> 1] & 0x0F : row[x >> 1] >> 4;
-        }
-        if (index >= colours) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The dialogs' bitmaps as they are stored: uncompressed rows of palette indices (1, 4 or 8
 // bits) or of blue-green-red triples, after a 40-byte header. Decoded straight into the
 // screen's pixel format, without the image plugins that Qt's reader would look through
@@ -111,27 +95,28 @@ QImage DecodePlainBitmap(const uchar* data, qint64 size) {
             }
             continue;
         }
-        // Every index is looked up as it is; one off the palette is found in the row after.
+        // Every index is looked up as it is (the table has room for all 256); one off the
+        // palette is found once the row is done.
         unsigned highest = 0;
         if (bits == 8) {
             for (int x = 0; x < width; ++x) {
-                highest |= in[x];
+                highest = std::max<unsigned>(highest, in[x]);
                 out[x] = palette[in[x]];
             }
         } else if (bits == 4) {
             for (int x = 0; x < width; ++x) {
                 const unsigned index = (x & 1) != 0 ? in[x >> 1] & 0x0F : in[x >> 1] >> 4;
-                highest |= index;
+                highest = std::max(highest, index);
                 out[x] = palette[index];
             }
         } else {
             for (int x = 0; x < width; ++x) {
                 const unsigned index = (in[x >> 3] >> (7 - (x & 7))) & 1;
-                highest |= index;
+                highest = std::max(highest, index);
                 out[x] = palette[index];
             }
         }
-        if (highest >= colours && colours < 256 && !IndicesWithin(in, width, bits, colours)) {
+        if (highest >= colours) {
             return QImage(); // Qt's reader has its own answer for a pixel off the palette
         }
     }
