@@ -47,5 +47,8 @@ CWinApp* AfxGetApp();
 int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();
-// Where this user's settings live; a second start meets the first through it.
+#ifndef CADDORA_UI_WIN32
+// Where this user's settings live; a second start meets the first through it (over Win32 the
+// session's mutex does that).
 CString AfxGetSettingsLocation();
+#endif

@@ -64,11 +64,6 @@ void AfxInitToolkit() {
     InitCommonControlsEx(&controls);
 }
 
-CString AfxGetSettingsLocation() {
-    // The registry of the current user, which a user session has one of.
-    return CString(u"HKEY_CURRENT_USER");
-}
-
 void AfxEndRunForSessionEnd() {
     Run& run = CurrentRun();
     if (run.app == nullptr || run.stage == Run::Stage::None || run.stage == Run::Stage::Finished) {
