@@ -1,5 +1,6 @@
 #include "PageMemory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 
@@ -16,14 +17,16 @@ std::size_t PageSize() {
     return size;
 }
 
-std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
-    return (bytes + unit - 1) / unit * unit;
+// What a block of `bytes` takes: whole pages, at least one.
+std::size_t PagesFor(std::size_t bytes) {
+    const std::size_t unit = PageSize();
+    return (std::max<std::size_t>(bytes, 1) + unit - 1) / unit * unit;
 }
 
 } // namespace
 
 void* AllocatePages(std::size_t bytes) {
-    const std::size_t size = RoundUp(bytes == 0 ? 1 : bytes, PageSize());
+    const std::size_t size = PagesFor(bytes);
     if (size < kLargePage) {
         void* block =
             ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -56,8 +59,8 @@ void* AllocatePages(std::size_t bytes) {
 }
 
 void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
-    const std::size_t size = RoundUp(bytes == 0 ? 1 : bytes, PageSize());
-    const std::size_t keep = RoundUp(keepBytes == 0 ? 1 : keepBytes, PageSize());
+    const std::size_t size = PagesFor(bytes);
+    const std::size_t keep = PagesFor(keepBytes);
     if (block != nullptr && keep < size) {
         ::munmap(static_cast<char*>(block) + keep, size - keep);
     }
@@ -65,6 +68,6 @@ void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
 
 void FreePages(void* block, std::size_t bytes) noexcept {
     if (block != nullptr) {
-        ::munmap(block, RoundUp(bytes == 0 ? 1 : bytes, PageSize()));
+        ::munmap(block, PagesFor(bytes));
     }
 }

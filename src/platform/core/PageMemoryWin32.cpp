@@ -2,6 +2,7 @@
 
 #include "Win32Api.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -15,8 +16,10 @@ std::size_t PageSize() {
     return size;
 }
 
-std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
-    return (bytes + unit - 1) / unit * unit;
+// What a block of `bytes` takes: whole pages, at least one.
+std::size_t PagesFor(std::size_t bytes) {
+    const std::size_t unit = PageSize();
+    return (std::max<std::size_t>(bytes, 1) + unit - 1) / unit * unit;
 }
 
 } // namespace
@@ -32,8 +35,8 @@ void* AllocatePages(std::size_t bytes) {
 }
 
 void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
-    const std::size_t size = RoundUp(bytes == 0 ? 1 : bytes, PageSize());
-    const std::size_t keep = RoundUp(keepBytes == 0 ? 1 : keepBytes, PageSize());
+    const std::size_t size = PagesFor(bytes);
+    const std::size_t keep = PagesFor(keepBytes);
     if (block != nullptr && keep < size) {
         ::VirtualFree(static_cast<char*>(block) + keep, size - keep, MEM_DECOMMIT);
     }
