@@ -9,20 +9,9 @@
 #error "WindowsUi.h is for the Win32 backend only"
 #endif
 
-#ifndef UNICODE
-#define UNICODE
-#endif
-#ifndef _UNICODE
-#define _UNICODE
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-
-#include <windows.h>
+// The system's headers as the platform core takes them (their kernel macros taken back), with
+// the window and drawing parts that this backend's builds keep.
+#include "platform/core/Win32Api.h"
 
 #include <commctrl.h>
 
@@ -30,5 +19,3 @@
 #undef CreateFontIndirect
 #undef SetWindowText
 #undef GetWindowText
-#undef LoadString
-#undef GetCurrentTime
