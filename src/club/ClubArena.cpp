@@ -1,4 +1,4 @@
-#include "ClubArena.h"
+#include "club/ClubArena.h"
 
 #include "platform/core/PageMemory.h"
 

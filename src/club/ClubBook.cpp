@@ -1,4 +1,4 @@
-#include "ClubBook.h"
+#include "club/ClubBook.h"
 
 namespace {
 

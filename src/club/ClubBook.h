@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClubList.h"
+#include "club/ClubList.h"
 
 // Appends the fourteen built-in clubs, from "Driver (1 Wood)" to "Sand Wedge", with ids 1
 // to 14 and their best distances for both player types.

@@ -1,4 +1,4 @@
-#include "ClubIndex.h"
+#include "club/ClubIndex.h"
 
 #include "platform/core/PageMemory.h"
 

@@ -1,4 +1,4 @@
-#include "ClubList.h"
+#include "club/ClubList.h"
 
 namespace {
 

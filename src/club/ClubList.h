@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ClubArena.h"
-#include "ClubIndex.h"
-#include "GolfClub.h"
+#include "club/ClubArena.h"
+#include "club/ClubIndex.h"
+#include "club/GolfClub.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "ClubList.h"
+#include "club/ClubList.h"
 
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemoryException.h"

@@ -1,4 +1,4 @@
-#include "GolfClub.h"
+#include "club/GolfClub.h"
 
 IMPLEMENT_DYNCREATE(CGolfClub, CObject, 0)
 

@@ -43,10 +43,6 @@ public:
         return ReadsMaleDistance(playerType) ? m_nMaleDistance : m_nFemaleDistance;
     }
 
-    // Lets the player correct the club's name and best distance in the Edit Club dialog;
-    // TRUE when the player accepted it. Built with that dialog.
-    BOOL Edit();
-
     std::int32_t m_nClubId = 0;
 
 private:

@@ -1,4 +1,4 @@
-#include "GolfClub.h"
+#include "club/GolfClub.h"
 
 #include "platform/core/CArchive.h"
 

@@ -1,4 +1,4 @@
-#include "ClubDataFile.h"
+#include "persistence/ClubDataFile.h"
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"

@@ -1,4 +1,4 @@
-#include "RegistryKey.h"
+#include "persistence/RegistryKey.h"
 
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"

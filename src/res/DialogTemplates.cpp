@@ -1,9 +1,9 @@
-#include "Resource.h"
-#include "Resources.h"
+#include "res/RegisterCaddoraResources.h"
+#include "res/Resource.h"
 
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/DialogTemplate.h"
-#include "platform/ui/WindowStyles.h"
+#include "platform/ui/UiApi.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
 
-#include "ui/AdvisorDlg.h"
+#include "advisor/AdvisorDlg.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -70,12 +70,12 @@ TEST_F(OneRunningCopy, TheAskedCopyBringsItsMainWindowToTheFront) {
     QWidget other;
     other.show();
     ASSERT_TRUE(Activate(&other));
-    main.GetSafeHwnd()->showMinimized();
+    WidgetOf(main.GetSafeHwnd())->showMinimized();
     theApp.m_pMainWnd = &main;
     theApp.BringWindowsToFront();
     theApp.m_pMainWnd = nullptr;
-    EXPECT_FALSE(main.GetSafeHwnd()->isMinimized());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(main.GetSafeHwnd()));
+    EXPECT_FALSE(WidgetOf(main.GetSafeHwnd())->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(WidgetOf(main.GetSafeHwnd())));
     main.DestroyWindow();
 }
 

@@ -1,8 +1,8 @@
 #include "ProgramFixture.h"
 
+#include "advisor/AdvisorDlg.h"
+#include "advisor/SetupDlg.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "ui/AdvisorDlg.h"
-#include "ui/SetupDlg.h"
 
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -17,9 +17,11 @@ protected:
         theApp.m_bEndingSession = FALSE;
         ProgramTest::TearDown();
     }
-    static CDialog& Modal() { return *CDialog::FromWidget(QApplication::activeModalWidget()); }
+    static CDialog& Modal() {
+        return *CDialog::FromHandlePermanent(HandleOf(QApplication::activeModalWidget()));
+    }
     static void Tap(CDialog& dlg, int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(WidgetOf(dlg.GetDlgItem(id)->m_hWnd), Qt::LeftButton, {}, QPoint(4, 4));
     }
 };
 
@@ -78,7 +80,7 @@ TEST_F(SessionEnd, ALostDisplayEndsTheRunAsAlwaysWithoutACrash) {
 TEST_F(SessionEnd, EndsSetupAndEditClubAsEscapeWouldAndKeepsOnlyWhatWasAccepted) {
     std::int32_t femaleBefore = 0;
     WhenModal([&](QWidget*) {
-        auto* field = qobject_cast<QLineEdit*>(Modal().GetDlgItem(IDC_DISTANCE)->m_hWnd);
+        auto* field = qobject_cast<QLineEdit*>(WidgetOf(Modal().GetDlgItem(IDC_DISTANCE)->m_hWnd));
         QTest::keyClicks(field, QStringLiteral("5")); // replaces 1000; never accepted
         WhenModal([&](QWidget*) {
             Tap(Modal(), IDC_ADULT_FEMALE);
@@ -86,7 +88,7 @@ TEST_F(SessionEnd, EndsSetupAndEditClubAsEscapeWouldAndKeepsOnlyWhatWasAccepted)
                                                                      LVIS_SELECTED);
             femaleBefore = theApp.m_clubs.GetHead()->m_nFemaleDistance;
             WhenModal([&](QWidget*) {
-                QTest::keyClicks(Modal().GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd,
+                QTest::keyClicks(WidgetOf(Modal().GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd),
                                  QStringLiteral("7"));
                 theApp.EndSession();
             });

@@ -1,8 +1,8 @@
 #include "support/AppTest.h"
 
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +19,10 @@ protected:
         EXPECT_EQ(theApp.ExitInstance(), 0);
     }
     static void Tap(CDialog& dlg, int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(WidgetOf(dlg.GetDlgItem(id)->m_hWnd), Qt::LeftButton, {}, QPoint(4, 4));
     }
     static void Retype(CDialog& dlg, int id, const QString& text) {
-        auto* field = qobject_cast<QLineEdit*>(dlg.GetDlgItem(id)->m_hWnd);
+        auto* field = qobject_cast<QLineEdit*>(WidgetOf(dlg.GetDlgItem(id)->m_hWnd));
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
@@ -66,7 +66,7 @@ TEST_F(SetupChangesSurviveARestart, ThePlayerTypeAndAnEditedClubAreThereAtTheNex
             rows << ToQString(setup.m_lstClubs.GetItemText(row, 0))
                  << ToQString(setup.m_lstClubs.GetItemText(row, 1));
             EXPECT_EQ(setup.GetDlgItem(IDC_ADULT_FEMALE)->GetCheck(), BST_CHECKED);
-            QTest::keyClick(setup.GetSafeHwnd(), Qt::Key_Escape);
+            QTest::keyClick(WidgetOf(setup.GetSafeHwnd()), Qt::Key_Escape);
         });
         Tap(main, IDC_SETUP);
         Tap(main, IDC_CLOSE);

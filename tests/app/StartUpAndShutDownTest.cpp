@@ -1,9 +1,9 @@
 #include "support/AppTest.h"
 
+#include "advisor/AdvisorDlg.h"
 #include "persistence/ClubDataFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "ui/AdvisorDlg.h"
 
 #include "persistence/ClubFileBytes.h"
 #include "support/TemporaryDirectory.h"
@@ -26,10 +26,10 @@ protected:
         return theApp.ExitInstance();
     }
     static void Tap(CDialog& dlg, int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(WidgetOf(dlg.GetDlgItem(id)->m_hWnd), Qt::LeftButton, {}, QPoint(5, 5));
     }
     static QLineEdit* Field(CDialog& dlg) {
-        return qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_DISTANCE)->m_hWnd);
+        return qobject_cast<QLineEdit*>(WidgetOf(dlg.GetDlgItem(IDC_DISTANCE)->m_hWnd));
     }
     static bool ReadSetting(const char16_t* name, DWORD& value) {
         CRegistryKey key(HKEY_CURRENT_USER);

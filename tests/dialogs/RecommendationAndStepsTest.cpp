@@ -1,7 +1,7 @@
 #include "support/DialogTest.h"
 
+#include "advisor/AdvisorDlg.h"
 #include "platform/ui/CDataExchange.h"
-#include "ui/AdvisorDlg.h"
 
 #include <string>
 

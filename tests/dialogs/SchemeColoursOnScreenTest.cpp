@@ -2,9 +2,9 @@
 // context and brush of their colour query.
 #include "support/DialogTest.h"
 
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "platform/ui/CDataExchange.h"
 
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 
 #include <vector>
 

@@ -5,11 +5,11 @@
 // creates before any dialog runs.
 #include "UiTest.h"
 
-#include "app/AdvisorApp.h"
+#include "advisor/AdvisorApp.h"
 #include "club/ClubBook.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/QtConvert.h"
 
 #include <QDir>
 

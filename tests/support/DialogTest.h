@@ -5,7 +5,7 @@
 // application object as start-up leaves it before the main dialog runs (the brushes, the
 // bold font and the default clubs), the message box seam emptied, and a watchdog against
 // modal windows nobody answers.
-#include "app/AdvisorApp.h"
+#include "advisor/AdvisorApp.h"
 #include "club/ClubBook.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"

@@ -2,7 +2,7 @@
 
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "res/Resources.h"
+#include "res/RegisterCaddoraResources.h"
 
 #include <QApplication>
 #include <QDir>

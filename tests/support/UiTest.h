@@ -4,6 +4,7 @@
 // message box seam emptied, and a watchdog against modal windows nobody answers.
 #include "ModalWatchdog.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/qt/Handles.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -47,7 +48,7 @@ protected:
     // Runs act on the dialog that the next modal loop shows, which must be a Dialog.
     template <typename Dialog> static void WhenModalDialog(std::function<void(Dialog&)> act) {
         WhenModal([act = std::move(act)](QWidget* modal) {
-            auto* dlg = dynamic_cast<Dialog*>(CDialog::FromWidget(modal));
+            auto* dlg = dynamic_cast<Dialog*>(CDialog::FromHandlePermanent(HandleOf(modal)));
             ASSERT_NE(dlg, nullptr) << "another window opened than the dialog expected";
             act(*dlg);
         });

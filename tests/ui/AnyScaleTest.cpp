@@ -2,12 +2,12 @@
 // runs the suite again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
 #include "support/AppTest.h"
 
-#include "platform/ui/DialogControls.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 #include "platform/ui/DialogTemplate.h"
-#include "platform/ui/PushButtonWidget.h"
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "platform/ui/qt/DialogControls.h"
+#include "platform/ui/qt/PushButtonWidget.h"
 
 #include <QAbstractButton>
 #include <QImageReader>
@@ -46,13 +46,13 @@ protected:
             dlg = std::make_unique<CEditClubDlg>();
         }
         EXPECT_TRUE(dlg->Create());
-        EXPECT_TRUE(Activate(dlg->GetSafeHwnd()));
+        EXPECT_TRUE(Activate(WidgetOf(dlg->GetSafeHwnd())));
         return *dlg;
     }
     // The controls in template order, which is their Z order, first on top.
     std::vector<QWidget*> Controls() {
         std::vector<QWidget*> controls;
-        for (QObject* child : dlg->GetSafeHwnd()->children()) {
+        for (QObject* child : WidgetOf(dlg->GetSafeHwnd())->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
             if (widget != nullptr && widget->property(kControlIdProperty).isValid()) {
                 controls.insert(controls.begin(), widget);
@@ -60,7 +60,7 @@ protected:
         }
         return controls;
     }
-    QWidget* Control(int id) { return dlg->GetDlgItem(id)->m_hWnd; }
+    QWidget* Control(int id) { return WidgetOf(dlg->GetDlgItem(id)->m_hWnd); }
 
     std::unique_ptr<CDialog> dlg;
 };
@@ -78,7 +78,7 @@ TEST_P(AnyScale, NoControlOverlapsAnotherUnlessTheTemplatePutsThemSo) {
     const std::vector<QWidget*> controls = Controls();
     ASSERT_EQ(controls.size(), t.items.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        EXPECT_TRUE(dlg->GetSafeHwnd()->rect().contains(controls[i]->geometry())) << i;
+        EXPECT_TRUE(WidgetOf(dlg->GetSafeHwnd())->rect().contains(controls[i]->geometry())) << i;
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
             if (controls[i]->geometry().intersects(controls[j]->geometry())) {
                 EXPECT_TRUE(units(i).intersects(units(j))) << "controls " << i << " and " << j;

@@ -1,4 +1,4 @@
-#include "ui/ColourScheme.h"
+#include "advisor/ColourScheme.h"
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CFont.h"
 

@@ -2,13 +2,14 @@
 // the command line (tools/make-screenshots uses it for the README): the main dialog at 150
 // yards, the Setup dialog with one row selected, and the Edit Club dialog on that club. It
 // works in a temporary home, so the user's own settings and clubs are never touched.
-#include "app/AdvisorApp.h"
+#include "advisor/AdvisorApp.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 #include "club/ClubBook.h"
 #include "platform/ui/CWinApp.h"
-#include "res/Resources.h"
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "platform/ui/qt/Handles.h"
+#include "res/RegisterCaddoraResources.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +21,7 @@
 namespace {
 
 bool Save(CDialog& dlg, const QString& path) {
-    const bool saved = dlg.GetSafeHwnd()->grab().save(path, "PNG");
+    const bool saved = WidgetOf(dlg.GetSafeHwnd())->grab().save(path, "PNG");
     dlg.DestroyWindow();
     return saved;
 }

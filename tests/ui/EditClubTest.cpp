@@ -1,9 +1,9 @@
 #include "support/AppTest.h"
 
+#include "advisor/EditClubDlg.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "ui/EditClubDlg.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 namespace {
 
 QWidget* Control(CDialog& dlg, int id) {
-    return dlg.GetDlgItem(id)->m_hWnd;
+    return WidgetOf(dlg.GetDlgItem(id)->m_hWnd);
 }
 
 QLineEdit* Field(CDialog& dlg, int id) {
@@ -44,7 +44,7 @@ void End(CDialog& dlg, Ending how) {
         QTest::keyClick(Field(dlg, IDC_BEST_DISTANCE), Qt::Key_Escape);
         break;
     case Ending::CloseBox:
-        dlg.GetSafeHwnd()->close();
+        WidgetOf(dlg.GetSafeHwnd())->close();
         break;
     }
 }
@@ -64,7 +64,7 @@ protected:
 
     // Runs Edit with `act` playing the player in the Edit Club dialog.
     BOOL EditWith(std::function<void(CEditClubDlg&)> act) {
-        return WithModalDialog(std::move(act), [this] { return club.Edit(); });
+        return WithModalDialog(std::move(act), [this] { return CEditClubDlg::Edit(club); });
     }
 
     void ExpectUnchanged() const {
@@ -174,7 +174,7 @@ TEST_F(EditClub, ADistanceThatIsNoIntegerIsRefusedAndTheDialogStaysOpen) {
         End(dlg, Ending::OkButton);
         shown = MessageBoxSeam::TakeShownTexts();
         stayedOpen = !dlg.IsEnded();
-        focusAfterRefusal = dlg.GetSafeHwnd()->focusWidget();
+        focusAfterRefusal = WidgetOf(dlg.GetSafeHwnd())->focusWidget();
         End(dlg, Ending::CancelButton);
     });
     EXPECT_TRUE(stayedOpen);
@@ -191,7 +191,7 @@ TEST_F(EditClub, ADialogThatCannotBeCreatedCountsAsAcceptedWithTheClubsOwnValues
     UnregisterDialogTemplate(IDD_EDIT_CLUB);
     ASSERT_EQ(CEditClubDlg().DoModal(), -1);
     theApp.m_nPlayerType = 2;
-    const BOOL accepted = club.Edit();
+    const BOOL accepted = CEditClubDlg::Edit(club);
     RegisterDialogTemplate(editTemplate);
     EXPECT_TRUE(accepted);
     ExpectUnchanged();
@@ -209,7 +209,7 @@ protected:
 
 TEST_F(EditClubWindow, FocusStartsInTheDistanceAndTabGoesDistanceOkCancelDescription) {
     ASSERT_TRUE(dlg.Create());
-    ASSERT_TRUE(Activate(dlg.GetSafeHwnd()));
+    ASSERT_TRUE(Activate(WidgetOf(dlg.GetSafeHwnd())));
     const std::vector<int> order = {IDC_BEST_DISTANCE, IDOK, IDCANCEL, IDC_DESCRIPTION,
                                     IDC_BEST_DISTANCE};
     for (std::size_t i = 0; i < order.size(); ++i) {

@@ -1,11 +1,11 @@
 #include "support/UiTest.h"
 
+#include "advisor/Label.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/QtConvert.h"
 #include "res/Resource.h"
-#include "ui/Label.h"
 
 #include <QLabel>
 
@@ -142,7 +142,7 @@ class BoundLabel : public UiTest {};
 TEST_F(BoundLabel, DrawsWithItsOwnFontOnceBound) {
     CaptionDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    auto* caption = qobject_cast<QLabel*>(dialog.m_lblDistanceChart.m_hWnd);
+    auto* caption = qobject_cast<QLabel*>(WidgetOf(dialog.m_lblDistanceChart.m_hWnd));
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), QStringLiteral("Distance Chart:"));
     dialog.m_lblDistanceChart.SetFontBold(FALSE).SetFontSize(11);
@@ -151,7 +151,7 @@ TEST_F(BoundLabel, DrawsWithItsOwnFontOnceBound) {
     dialog.m_lblDistanceChart.SetFontBold(TRUE);
     EXPECT_TRUE(caption->font().bold());
     EXPECT_EQ(caption->font().pixelSize(), StandInPixelSize(11));
-    auto* other = qobject_cast<QLabel*>(dialog.m_lblPlayerType.m_hWnd);
+    auto* other = qobject_cast<QLabel*>(WidgetOf(dialog.m_lblPlayerType.m_hWnd));
     EXPECT_EQ(other->font().pixelSize(), StandInPixelSize(-GetStockSystemFont().lfHeight))
         << "a label with no setter called draws in the stock font";
     dialog.DestroyWindow();

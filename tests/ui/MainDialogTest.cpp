@@ -1,9 +1,9 @@
 #include "support/AppTest.h"
 
+#include "advisor/AdvisorDlg.h"
+#include "advisor/SetupDlg.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "ui/AdvisorDlg.h"
-#include "ui/SetupDlg.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,12 +29,16 @@ protected:
     }
     void Open() {
         ASSERT_TRUE(dlg->Create());
-        ASSERT_TRUE(Activate(dlg->GetSafeHwnd()));
+        ASSERT_TRUE(Activate(WidgetOf(dlg->GetSafeHwnd())));
     }
-    QLineEdit* Field() { return qobject_cast<QLineEdit*>(dlg->GetDlgItem(IDC_DISTANCE)->m_hWnd); }
-    QLabel* Result() { return qobject_cast<QLabel*>(dlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd); }
+    QLineEdit* Field() {
+        return qobject_cast<QLineEdit*>(WidgetOf(dlg->GetDlgItem(IDC_DISTANCE)->m_hWnd));
+    }
+    QLabel* Result() {
+        return qobject_cast<QLabel*>(WidgetOf(dlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd));
+    }
     void Tap(int id) {
-        QTest::mouseClick(dlg->GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(WidgetOf(dlg->GetDlgItem(id)->m_hWnd), Qt::LeftButton, {}, QPoint(5, 5));
     }
     void Type(const QString& text) {
         Field()->selectAll();
@@ -226,7 +230,7 @@ TEST_P(Ending, EnterAndTheCloseBoxExchangeEscapeDoesNot) {
     } else if (c.how == 1) {
         QTest::keyClick(Field(), Qt::Key_Escape);
     } else {
-        dlg->GetSafeHwnd()->close();
+        WidgetOf(dlg->GetSafeHwnd())->close();
     }
     EXPECT_EQ(dlg->IsEnded() ? dlg->GetModalResult() : 0, c.result);
     EXPECT_EQ(dlg->m_nDistance, c.distance);
@@ -258,7 +262,7 @@ TEST_F(MainDialog, EveryPictureIsAPushButtonNamedWithItsKey) {
           PictureKey{IDC_MINUS10, "-10 yd", "Page Down"},
           PictureKey{IDC_PLUS20, "+20 yd", "Shift+Page Up"},
           PictureKey{IDC_MINUS20, "-20 yd", "Shift+Page Down"}}) {
-        QWidget* picture = dlg->GetDlgItem(p.id)->m_hWnd;
+        QWidget* picture = WidgetOf(dlg->GetDlgItem(p.id)->m_hWnd);
         EXPECT_EQ(picture->toolTip(), QString("%1 (%2)").arg(p.name, p.key));
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(picture);
         EXPECT_EQ(button->role(), QAccessible::Button) << p.name;
@@ -268,7 +272,7 @@ TEST_F(MainDialog, EveryPictureIsAPushButtonNamedWithItsKey) {
                       QAccessibleActionInterface::pressAction()),
                   QStringList{QString::fromLatin1(p.key)});
     }
-    QAccessible::queryAccessibleInterface(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd)
+    QAccessible::queryAccessibleInterface(WidgetOf(dlg->GetDlgItem(IDC_PLUS20)->m_hWnd))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(dlg->m_nDistance, 120) << "pressed as a tap would";
@@ -333,7 +337,8 @@ TEST_F(MainDialog, TheIconOfEveryWindowCarriesEverySizeAfterTheFirstFrame) {
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     CSetupDlg setup;
     ASSERT_TRUE(setup.Create());
-    EXPECT_EQ(setup.GetSafeHwnd()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    EXPECT_EQ(WidgetOf(setup.GetSafeHwnd())->windowIcon().cacheKey(),
+              QApplication::windowIcon().cacheKey());
     setup.DestroyWindow();
 }
 
@@ -347,18 +352,18 @@ TEST_F(MainDialog, ALongClubNameStaysInItsRectangleAndIsWholeInItsTooltipAndAcce
     ASSERT_EQ(Result()->text(), whole);
     EXPECT_EQ(Result()->toolTip(), whole);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Result())->text(QAccessible::Name), whole);
-    EXPECT_LE(Result()->geometry().right(), dlg->GetDlgItem(IDC_PLUS10)->m_hWnd->x());
+    EXPECT_LE(Result()->geometry().right(), WidgetOf(dlg->GetDlgItem(IDC_PLUS10)->m_hWnd)->x());
 }
 
 TEST_F(MainDialog, TheScreenshotIsLightGreenWithABoldResult) {
     Open();
-    const QImage image = dlg->GetSafeHwnd()->grab().toImage();
+    const QImage image = WidgetOf(dlg->GetSafeHwnd())->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     const auto at = [&](int x, int y) {
         return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     };
-    const QSize size = dlg->GetSafeHwnd()->size();
-    EXPECT_EQ(ratio, dlg->GetSafeHwnd()->devicePixelRatio());
+    const QSize size = WidgetOf(dlg->GetSafeHwnd())->size();
+    EXPECT_EQ(ratio, WidgetOf(dlg->GetSafeHwnd())->devicePixelRatio());
     EXPECT_EQ(image.size(), size * ratio) << "drawn at the screen's device pixel ratio";
     for (const QPoint p : {QPoint(size.width() - 3, size.height() - 3), QPoint(size.width() - 3, 3),
                            QPoint(3, size.height() - 3)}) {

@@ -1,8 +1,8 @@
 #include "support/AppTest.h"
 
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 #include "platform/ui/CDC.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
 
 #include <QPalette>
 
@@ -127,25 +127,25 @@ TEST_F(SetupColours, ACaptionLabelKeepsItsFontAndModeButDrawsBlackOnTheLightBrus
 }
 
 TEST_F(SetupColours, TheWindowsArePaintedWithTheAnswers) {
-    const QPalette button = setup.GetDlgItem(IDOK)->m_hWnd->palette();
+    const QPalette button = WidgetOf(setup.GetDlgItem(IDOK)->m_hWnd)->palette();
     EXPECT_EQ(button.color(QPalette::ButtonText), ToQColor(kWhite));
     EXPECT_EQ(button.color(QPalette::Button), ToQColor(kDark));
-    const QPalette caption = setup.GetDlgItem(IDC_DISTANCE_CHART)->m_hWnd->palette();
+    const QPalette caption = WidgetOf(setup.GetDlgItem(IDC_DISTANCE_CHART)->m_hWnd)->palette();
     EXPECT_EQ(caption.color(QPalette::WindowText), ToQColor(kBlack));
     EXPECT_EQ(caption.color(QPalette::Window), ToQColor(kLight));
-    EXPECT_EQ(setup.GetSafeHwnd()->palette().color(QPalette::Window), ToQColor(kLight));
+    EXPECT_EQ(WidgetOf(setup.GetSafeHwnd())->palette().color(QPalette::Window), ToQColor(kLight));
 }
 
 TEST_F(SetupColours, TheEditClubFieldsArePaintedBlackOnWhiteAndItsButtonsWhiteOnDark) {
     EditClubProbe editClub;
     ASSERT_TRUE(editClub.Create());
     for (int id : {IDC_BEST_DISTANCE, IDC_DESCRIPTION}) {
-        const QPalette field = editClub.GetDlgItem(id)->m_hWnd->palette();
+        const QPalette field = WidgetOf(editClub.GetDlgItem(id)->m_hWnd)->palette();
         EXPECT_EQ(field.color(QPalette::Text), ToQColor(kBlack)) << id;
         EXPECT_EQ(field.color(QPalette::Base), ToQColor(GetSysColor(COLOR_WINDOW))) << id;
     }
     for (int id : {IDOK, IDCANCEL}) {
-        const QPalette button = editClub.GetDlgItem(id)->m_hWnd->palette();
+        const QPalette button = WidgetOf(editClub.GetDlgItem(id)->m_hWnd)->palette();
         EXPECT_EQ(button.color(QPalette::ButtonText), ToQColor(kWhite)) << id;
         EXPECT_EQ(button.color(QPalette::Button), ToQColor(kDark)) << id;
     }

@@ -1,8 +1,8 @@
 #include "support/AppTest.h"
 
-#include "ui/AdvisorDlg.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
+#include "advisor/AdvisorDlg.h"
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,20 +21,21 @@ protected:
         mainDlg = std::make_unique<CAdvisorDlg>();
         mainDlg->m_nDistance = 150;
         ASSERT_TRUE(mainDlg->Create());
-        ASSERT_TRUE(Activate(mainDlg->GetSafeHwnd()));
+        ASSERT_TRUE(Activate(WidgetOf(mainDlg->GetSafeHwnd())));
     }
     void TearDown() override {
         mainDlg.reset();
         AppTest::TearDown();
     }
     static void Tap(CDialog& dlg, int id) {
-        QTest::mouseClick(dlg.GetDlgItem(id)->m_hWnd, Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(WidgetOf(dlg.GetDlgItem(id)->m_hWnd), Qt::LeftButton, {}, QPoint(4, 4));
     }
     QLineEdit* Field() {
-        return qobject_cast<QLineEdit*>(mainDlg->GetDlgItem(IDC_DISTANCE)->m_hWnd);
+        return qobject_cast<QLineEdit*>(WidgetOf(mainDlg->GetDlgItem(IDC_DISTANCE)->m_hWnd));
     }
     QString Result() {
-        return qobject_cast<QLabel*>(mainDlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd)->text();
+        return qobject_cast<QLabel*>(WidgetOf(mainDlg->GetDlgItem(IDC_RECOMMENDATION)->m_hWnd))
+            ->text();
     }
     // Taps Setup with `act` playing the player in the Setup dialog.
     void RunSetup(std::function<void(CSetupDlg&)> act) {
@@ -78,7 +79,7 @@ TEST_P(SetupClosed, HoweverItEndsStoresTheTypeAndRefreshesTheRecommendation) {
         if (c.radio != 0) {
             Tap(setup, c.radio);
         }
-        QWidget* list = setup.GetDlgItem(IDC_CLUB_LIST)->m_hWnd;
+        QWidget* list = WidgetOf(setup.GetDlgItem(IDC_CLUB_LIST)->m_hWnd);
         switch (c.how) {
         case SetupEnd::Close:
             Tap(setup, IDOK);
@@ -90,7 +91,7 @@ TEST_P(SetupClosed, HoweverItEndsStoresTheTypeAndRefreshesTheRecommendation) {
             QTest::keyClick(list, Qt::Key_Escape);
             break;
         case SetupEnd::CloseBox:
-            setup.GetSafeHwnd()->close();
+            WidgetOf(setup.GetSafeHwnd())->close();
             break;
         }
     });
@@ -123,13 +124,13 @@ TEST_F(SetupFromMainDialog, AnEditAcceptedBeforeSetupIsCancelledStays) {
         WithModalDialog<CEditClubDlg>(
             [](CEditClubDlg& edit) {
                 auto* distance =
-                    qobject_cast<QLineEdit*>(edit.GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd);
+                    qobject_cast<QLineEdit*>(WidgetOf(edit.GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd));
                 distance->selectAll();
                 QTest::keyClicks(distance, QStringLiteral("333"));
                 Tap(edit, IDOK);
             },
             [&] { Tap(setup, IDC_EDIT); });
-        setup.GetSafeHwnd()->close();
+        WidgetOf(setup.GetSafeHwnd())->close();
     });
 
     EXPECT_EQ(first->m_nMaleDistance, 333);

@@ -1,8 +1,8 @@
 #include "support/AppTest.h"
 
+#include "advisor/EditClubDlg.h"
+#include "advisor/SetupDlg.h"
 #include "platform/ui/MessageBoxSeam.h"
-#include "ui/EditClubDlg.h"
-#include "ui/SetupDlg.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -30,9 +30,9 @@ protected:
     }
     void Open() {
         ASSERT_TRUE(dlg.Create());
-        ASSERT_TRUE(Activate(dlg.GetSafeHwnd()));
+        ASSERT_TRUE(Activate(WidgetOf(dlg.GetSafeHwnd())));
     }
-    QWidget* Control(int id) { return dlg.GetDlgItem(id)->m_hWnd; }
+    QWidget* Control(int id) { return WidgetOf(dlg.GetDlgItem(id)->m_hWnd); }
     QTreeWidget* List() { return qobject_cast<QTreeWidget*>(Control(IDC_CLUB_LIST)); }
     QRadioButton* Radio(int id) { return qobject_cast<QRadioButton*>(Control(id)); }
     void Click(int id) { QTest::mouseClick(Control(id), Qt::LeftButton, {}, QPoint(4, 4)); }
@@ -79,15 +79,15 @@ protected:
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
     // The widget that has the focus within the dialog, active or not.
-    QWidget* Focused() { return dlg.GetSafeHwnd()->focusWidget(); }
+    QWidget* Focused() { return WidgetOf(dlg.GetSafeHwnd())->focusWidget(); }
     static void Retype(CDialog& edit, int id, const QString& text) {
-        auto* field = qobject_cast<QLineEdit*>(edit.GetDlgItem(id)->m_hWnd);
+        auto* field = qobject_cast<QLineEdit*>(WidgetOf(edit.GetDlgItem(id)->m_hWnd));
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
     }
     static void Press(CDialog& edit, int id) {
-        QTest::mouseClick(edit.GetDlgItem(id)->m_hWnd, Qt::LeftButton);
+        QTest::mouseClick(WidgetOf(edit.GetDlgItem(id)->m_hWnd), Qt::LeftButton);
     }
 
     SetupProbe dlg;
@@ -223,7 +223,8 @@ TEST_F(SetupDialog, AnAcceptedEditShowsTheRowChangedSelectedAndFocused) {
     Control(IDOK)->setFocus(); // the focus must come back to the list
 
     EditWith([&](CEditClubDlg& edit) {
-        shown = qobject_cast<QLineEdit*>(edit.GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd)->text();
+        shown =
+            qobject_cast<QLineEdit*>(WidgetOf(edit.GetDlgItem(IDC_BEST_DISTANCE)->m_hWnd))->text();
         Retype(edit, IDC_BEST_DISTANCE, QStringLiteral("77"));
         Retype(edit, IDC_DESCRIPTION, QStringLiteral("My Wood "));
         Press(edit, IDOK);
@@ -365,7 +366,7 @@ TEST_P(SetupEnding, UndoesNeitherThePlayerTypeNorAnEdit) {
         QTest::keyClick(List(), Qt::Key_Escape);
         break;
     default:
-        dlg.GetSafeHwnd()->close();
+        WidgetOf(dlg.GetSafeHwnd())->close();
         break;
     }
     EXPECT_TRUE(dlg.IsEnded());
@@ -385,11 +386,11 @@ TEST_F(SetupDialog, CaptionsAndButtonsGetTheirFonts) {
     for (CLabel* label : {&dlg.m_lblDistanceChart, &dlg.m_lblPlayerType}) {
         EXPECT_EQ(label->GetLogFont().lfWeight, FW_BOLD);
         EXPECT_EQ(label->GetLogFont().lfHeight, -11);
-        EXPECT_TRUE(label->m_hWnd->font().bold());
-        EXPECT_EQ(label->m_hWnd->font().pixelSize(), StandInPixelSize(11));
+        EXPECT_TRUE(WidgetOf(label->m_hWnd)->font().bold());
+        EXPECT_EQ(WidgetOf(label->m_hWnd)->font().pixelSize(), StandInPixelSize(11));
     }
-    EXPECT_EQ(dlg.m_lblPlayerType.m_hWnd, Control(IDC_PLAYER_TYPE));
-    EXPECT_EQ(dlg.m_lblDistanceChart.m_hWnd, Control(IDC_DISTANCE_CHART));
+    EXPECT_EQ(WidgetOf(dlg.m_lblPlayerType.m_hWnd), Control(IDC_PLAYER_TYPE));
+    EXPECT_EQ(WidgetOf(dlg.m_lblDistanceChart.m_hWnd), Control(IDC_DISTANCE_CHART));
     for (int id : {IDC_EDIT, IDOK}) {
         EXPECT_EQ(dlg.GetDlgItem(id)->GetFont(), theApp.m_fntBold.m_hObject) << id;
         EXPECT_EQ(Control(id)->font().pixelSize(), StandInPixelSize(12)) << id;

@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "platform/core/AtomicFile.h"
 
 CAtomicFile::~CAtomicFile() {
     Discard();

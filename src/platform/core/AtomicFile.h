@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFile.h"
+#include "platform/core/CFile.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "CArchive.h"
+#include "platform/core/CArchive.h"
 
-#include "COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <algorithm>
 #include <bit>

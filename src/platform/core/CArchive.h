@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CArchiveException.h"
-#include "CFile.h"
-#include "WinTypes.h"
+#include "platform/core/CArchiveException.h"
+#include "platform/core/CFile.h"
+#include "platform/core/WinTypes.h"
 
 #include <cstdint>
 #include <vector>

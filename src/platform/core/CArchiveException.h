@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CException.h"
+#include "platform/core/CException.h"
 
 // A failure inside an archive: the data ended early or could not be read as what was asked.
 class CArchiveException : public CException {

@@ -1,4 +1,4 @@
-#include "CFile.h"
+#include "platform/core/CFile.h"
 
 CFileException::Cause CFile::CauseOf(int error) {
     if (OsIsDiskFull(error)) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CFileException.h"
-#include "CString.h"
-#include "FileSystem.h"
-#include "WinTypes.h"
+#include "platform/core/CFileException.h"
+#include "platform/core/CString.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/WinTypes.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CException.h"
-#include "CString.h"
+#include "platform/core/CException.h"
+#include "platform/core/CString.h"
 
 // A failure of a file operation, with the cause and the file it concerned.
 class CFileException : public CException {

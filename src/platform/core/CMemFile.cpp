@@ -1,6 +1,6 @@
-#include "CMemFile.h"
+#include "platform/core/CMemFile.h"
 
-#include "CMemoryException.h"
+#include "platform/core/CMemoryException.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFile.h"
+#include "platform/core/CFile.h"
 
 // A file held in one block of memory. Created empty it grows in steps of nGrowBytes;
 // attached over a caller's block with a grow step of 0 it is fixed to that block's size.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CException.h"
+#include "platform/core/CException.h"
 
 // The heap (or a fixed memory block) could not give what was asked for.
 class CMemoryException : public CException {

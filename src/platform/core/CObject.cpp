@@ -1,4 +1,4 @@
-#include "CObject.h"
+#include "platform/core/CObject.h"
 
 #include <cstring>
 #include <vector>

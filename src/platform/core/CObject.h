@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <chrono>
 #include <cmath>

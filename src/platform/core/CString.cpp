@@ -1,6 +1,6 @@
-#include "CString.h"
+#include "platform/core/CString.h"
 
-#include "Utf.h"
+#include "platform/core/Utf.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CString.h"
+#include "platform/core/CString.h"
 
 #include <cstddef>
 #include <cstdint>

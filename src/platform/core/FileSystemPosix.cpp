@@ -1,7 +1,7 @@
-#include "FileSystem.h"
+#include "platform/core/FileSystem.h"
 
-#include "CFile.h"
-#include "Utf.h"
+#include "platform/core/CFile.h"
+#include "platform/core/Utf.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,7 +1,7 @@
-#include "FileSystem.h"
+#include "platform/core/FileSystem.h"
 
-#include "CFile.h"
-#include "Win32Api.h"
+#include "platform/core/CFile.h"
+#include "platform/core/Win32Api.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CString.h"
+#include "platform/core/CString.h"
 
 // The class library's string resource that names the preferred data directory.
 constexpr UINT kIdsPreferredDataDirectory = 65283;

@@ -1,6 +1,6 @@
-#include "KnownFolders.h"
+#include "platform/core/KnownFolders.h"
 
-#include "FileSystem.h"
+#include "platform/core/FileSystem.h"
 
 #include <cstdlib>
 #include <pwd.h>

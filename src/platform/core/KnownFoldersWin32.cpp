@@ -1,10 +1,10 @@
-#include "KnownFolders.h"
+#include "platform/core/KnownFolders.h"
 
 // The shell's folder API needs the window parts of the Windows API, which Win32Api.h
 // leaves out; this file alone sees them.
 #include <shlobj.h>
 
-#include "Win32Api.h"
+#include "platform/core/Win32Api.h"
 
 #include <string>
 

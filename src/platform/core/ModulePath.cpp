@@ -1,4 +1,4 @@
-#include "ModulePath.h"
+#include "platform/core/ModulePath.h"
 
 // Where the operating system says the executable is.
 CString GetRealModuleFilePath();

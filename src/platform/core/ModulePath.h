@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CString.h"
+#include "platform/core/CString.h"
 
 // The full path of the running executable.
 CString GetModuleFilePath();

@@ -1,6 +1,6 @@
-#include "ModulePath.h"
+#include "platform/core/ModulePath.h"
 
-#include "FileSystem.h"
+#include "platform/core/FileSystem.h"
 
 #include <string>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "ModulePath.h"
+#include "platform/core/ModulePath.h"
 
-#include "Win32Api.h"
+#include "platform/core/Win32Api.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "PageMemory.h"
+#include "platform/core/PageMemory.h"
 
 #include <algorithm>
 #include <cstdint>

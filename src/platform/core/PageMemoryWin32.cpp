@@ -1,6 +1,6 @@
-#include "PageMemory.h"
+#include "platform/core/PageMemory.h"
 
-#include "Win32Api.h"
+#include "platform/core/Win32Api.h"
 
 #include <algorithm>
 #include <new>

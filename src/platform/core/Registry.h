@@ -5,11 +5,11 @@
 // registry editor's text format (see KnownFolders.h for its place).
 
 #ifdef _WIN32
-#include "Win32Api.h"
-#include "WinTypes.h"
+#include "platform/core/Win32Api.h"
+#include "platform/core/WinTypes.h"
 #else
 
-#include "WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "RegistryHive.h"
+#include "platform/core/RegistryHive.h"
 
-#include "CString.h"
+#include "platform/core/CString.h"
 
 #include <algorithm>
 #include <map>

@@ -7,12 +7,12 @@
 // left exactly as it is: its values read as absent and every change fails. The lock is
 // waited for a few seconds at most: without it values are still read, but nothing is
 // changed.
-#include "Registry.h"
+#include "platform/core/Registry.h"
 
-#include "AtomicFile.h"
-#include "CFile.h"
-#include "KnownFolders.h"
-#include "RegistryHive.h"
+#include "platform/core/AtomicFile.h"
+#include "platform/core/CFile.h"
+#include "platform/core/KnownFolders.h"
+#include "platform/core/RegistryHive.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -14,9 +14,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-// The dialogs' Win32 backend needs the window and drawing parts in every file that sees
-// them; platform/ui/win32/WindowsUi.h then takes back the colliding macros.
-#ifndef CADDORA_UI_WIN32
+// The dialogs need the window and drawing parts of the API in every file that sees
+// them; platform/ui/UiApiWin32.h then takes back the colliding macros.
+#ifndef CADDORA_WIN32_UI
 #ifndef NOGDI
 #define NOGDI
 #endif

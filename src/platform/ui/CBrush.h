@@ -1,5 +1,5 @@
 #pragma once
-#include "Gdi.h"
+#include "platform/ui/Gdi.h"
 
 // Owns at most one brush handle and deletes it with itself.
 class CBrush {
@@ -14,7 +14,6 @@ public:
     HBRUSH Detach();
     BOOL DeleteObject();
     int GetLogBrush(LOGBRUSH* pLogBrush) const;
-    HBRUSH GetSafeHandle() const { return m_hObject; }
     operator HBRUSH() const { return m_hObject; } // NOLINT: handle conversion
 
     HBRUSH m_hObject = nullptr;

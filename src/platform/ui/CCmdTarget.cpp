@@ -1,4 +1,4 @@
-#include "CCmdTarget.h"
+#include "platform/ui/CCmdTarget.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {

@@ -1,8 +1,7 @@
 #pragma once
 // Message maps: each class lists which of its member functions answer which command or
 // colour query, and names its base class's map, which is searched next.
-#include "Gdi.h"
-#include "WindowStyles.h"
+#include "platform/ui/Gdi.h"
 
 class CCmdTarget;
 class CDC;

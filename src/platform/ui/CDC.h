@@ -1,20 +1,21 @@
 #pragma once
-#include "Gdi.h"
-
-#ifdef CADDORA_UI_WIN32
-#include "win32/CDC.h"
-#else
+// A device context: the drawing state a colour handler may change before a control paints
+// (font, text colour, background colour, background mode), over a device of the system's or
+// over none. Over a device (the real device context of a colour query on Windows, the
+// toolkit's painter elsewhere) it starts from the device's state, and what is set goes to
+// the device as well, so that what a handler sets is what the control paints with. Over none
+// it is the state alone: a colour rule checked without a window.
+#include "platform/ui/Gdi.h"
 
 class CFont;
 
-// The drawing state a colour handler may change before a control paints: font, text
-// colour, background colour and background mode. The platform fills it with the control's
-// current font and the system colours, asks the dialog, and paints with what comes back.
 class CDC {
 public:
     CDC() = default;
-    CDC(HFONT hFont, COLORREF crText, COLORREF crBk, int nBkMode)
-        : m_hFont(hFont), m_crText(crText), m_crBk(crBk), m_nBkMode(nBkMode) {}
+    CDC(HFONT hFont, COLORREF crText, COLORREF crBk, int nBkMode);
+
+    // Over a device context, which it does not own.
+    static CDC FromHandle(HDC hDC);
 
     // Selects the font and answers the one it replaces.
     HFONT SelectObject(CFont* pFont);
@@ -28,13 +29,18 @@ public:
     COLORREF GetBkColor() const { return m_crBk; }
     int GetBkMode() const { return m_nBkMode; }
 
-    friend bool operator==(const CDC&, const CDC&) = default;
+    // The same drawing state, whatever the device.
+    friend bool operator==(const CDC& a, const CDC& b);
 
 private:
+    // Gives the device the state held here; nothing without a device.
+    void ApplyToDevice() const;
+
+    HDC m_hDC = nullptr;
+    // A device context starts as every device context does: the stock font of the device,
+    // black text on a white background, opaque.
     HFONT m_hFont = nullptr;
     COLORREF m_crText = 0;
     COLORREF m_crBk = MakeRgb(255, 255, 255);
     int m_nBkMode = OPAQUE;
 };
-
-#endif

@@ -1,7 +1,7 @@
-#include "CDataExchange.h"
+#include "platform/ui/CDataExchange.h"
 
-#include "CDialog.h"
-#include "MessageBoxSeam.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/MessageBoxSeam.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 // Dialog data exchange between a dialog's members and its controls. A refusal shows a
 // message, puts the focus back into the control (its text selected) and makes every later
 // exchange of the same pass do nothing, so that UpdateData answers FALSE.
-#include "CWnd.h"
+#include "platform/ui/CWnd.h"
 
 class CDialog;
 

@@ -17,18 +17,13 @@
 //   ON_WM_CTLCOLOR()
 //   ON_BN_CLICKED(IDC_EDIT, &CEditClubDlg::OnEdit)
 //   END_MESSAGE_MAP()
-#include "CFont.h"
-#include "CWnd.h"
-#include "DialogTemplate.h"
+#include "platform/ui/CWnd.h"
+#include "platform/ui/DialogTemplate.h"
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 class CDataExchange;
-class DialogControls;
-class DialogWidget;
-struct DialogControl;
 
 // The dialog base units at a screen's logical dpi: those the handheld gives both template
 // fonts at 96 dpi (6 x 13 pixels), scaled and rounded as it scales them.
@@ -92,22 +87,16 @@ public:
     // DDX_Control: binds the member to the control's widget, once.
     void BindControl(int nIDC, CWnd& rControl);
 
-#ifdef CADDORA_UI_WIN32
     // The dialog whose window is (or holds) the window; null for other windows.
     static CDialog* FromHandlePermanent(HWND hWnd);
-    // The innermost dialog that runs modally, or null; and all of them, innermost first.
+    // The innermost dialog of ours that runs modally; null when none does.
     static CDialog* InnermostModal();
-    static std::vector<CDialog*> ModalDialogs();
-    // What every window of a dialog of ours answers (the dialog procedure's work).
-    INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The keys LoadAccelTable gave the dialog; null for none.
-    HACCEL GetAcceleratorTable() const;
-#else
-    // The dialog whose window is (or holds) the widget; null for other widgets.
-    static CDialog* FromWidget(const QWidget* widget);
-#endif
 
     virtual BOOL OnInitDialog();
+
+    // What the toolkit gives the dialog's window and controls: each backend has its own,
+    // and no other code sees inside it.
+    struct Window;
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -128,15 +117,9 @@ private:
     // nothing when there is none.
     std::optional<HWND> ActiveDialogWindow() const;
 
-#ifdef CADDORA_UI_WIN32
-    struct Window;
     BOOL CreateWindowFromTemplate(HWND owner);
-    void AdoptControls(const DialogTemplate& dlgTemplate);
     void ReleaseWindow(bool unbindMembers);
     HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    INT_PTR OnCtlColorMessage(HDC hdc, HWND hControl, UINT nCtlColor);
-    void DrawPushButton(const DRAWITEMSTRUCT& item);
-    int RunModalLoop();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -146,26 +129,6 @@ private:
     int m_nDefaultId = IDOK;
     int m_nModalResult = -1;
     BOOL m_bEnded = FALSE;
-#else
-    BOOL CreateWindowFromTemplate(HWND owner);
-    void CreateControls(const DialogTemplate& dlgTemplate);
-    void FocusFirstTabStop();
-    void ReleaseWindow(bool unbindMembers);
-    HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DialogControl* FindControl(HWND hWnd) const;
-    int LogicalDpi() const;
-
-    UINT m_nIDTemplate;
-    CWnd* m_pParentWnd;
-    std::unique_ptr<DialogWidget> m_widget;
-    std::unique_ptr<DialogControls> m_controls;
-    CFont m_font;
-    int m_nBaseUnitX = 0;
-    int m_nBaseUnitY = 0;
-    int m_nDefaultId = IDOK;
-    int m_nModalResult = -1;
-    BOOL m_bEnded = FALSE;
-#endif
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,10 +1,10 @@
 // What a dialog does the same over either backend: its commands, the exchange of its members
 // with its controls, the path of a colour query to its handler, the base units of its template
 // font, how each new window of it starts and which window owns it.
-#include "CDataExchange.h"
-#include "CDialog.h"
-#include "CWinApp.h"
-#include "WindowStyles.h"
+#include "platform/ui/CDataExchange.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/UiApi.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)

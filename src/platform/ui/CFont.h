@@ -1,5 +1,5 @@
 #pragma once
-#include "Gdi.h"
+#include "platform/ui/Gdi.h"
 
 // Owns at most one font handle and deletes it with itself.
 class CFont {
@@ -15,7 +15,6 @@ public:
     // Releases the held font; nothing happens when there is none.
     BOOL DeleteObject();
     int GetLogFont(LOGFONT* pLogFont) const;
-    HFONT GetSafeHandle() const { return m_hObject; }
     operator HFONT() const { return m_hObject; } // NOLINT: handle conversion, as callers expect
 
     HFONT m_hObject = nullptr;

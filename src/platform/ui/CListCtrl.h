@@ -1,19 +1,5 @@
 #pragma once
-#include "CWnd.h"
-
-#include <cstdint>
-
-#ifndef CADDORA_UI_WIN32
-constexpr int LVCFMT_LEFT = 0;
-constexpr UINT LVIF_TEXT = 0x1;
-constexpr UINT LVIF_STATE = 0x8;
-constexpr UINT LVIF_PARAM = 0x4;
-constexpr UINT LVIS_SELECTED = 0x2;
-constexpr UINT LVIS_FOCUSED = 0x1;
-constexpr UINT LVNI_SELECTED = 0x2;
-constexpr DWORD LVS_EX_FULLROWSELECT = 0x20;
-using LPARAM = std::intptr_t;
-#endif
+#include "platform/ui/CWnd.h"
 
 // A list view in report mode: columns with headings, one row per item (LVM_* operations).
 class CListCtrl : public CWnd {

@@ -1,12 +1,5 @@
 #pragma once
-#include "CWnd.h"
-
-#ifndef CADDORA_UI_WIN32
-struct UDACCEL {
-    UINT nSec;
-    UINT nInc;
-};
-#endif
+#include "platform/ui/CWnd.h"
 
 // The up-down arrows beside a number field (UDM_SETRANGE32, UDM_SETACCEL, ...).
 class CSpinButtonCtrl : public CWnd {

@@ -1,5 +1,5 @@
 #pragma once
-#include "CWnd.h"
+#include "platform/ui/CWnd.h"
 
 // A static text or picture control.
 class CStatic : public CWnd {

@@ -3,8 +3,8 @@
 // FALSE the frame runs shut-down at once and ends the process with its result. Whatever
 // ends the run (the player, a termination signal, the end of the desktop session, a lost
 // display), start-up finishes and shut-down runs exactly once.
-#include "CCmdTarget.h"
 #include "platform/core/CString.h"
+#include "platform/ui/CCmdTarget.h"
 
 class CWnd;
 
@@ -33,6 +33,10 @@ public:
 
     CWnd* m_pMainWnd = nullptr;
     const char16_t* m_pszAppName;
+    // The program's version, and the id by which the desktop knows its entry and icon; set
+    // before AfxWinMain. (A Windows program carries both as resources of its own.)
+    const char* m_pszAppVersion = nullptr;
+    const char* m_pszAppId = nullptr;
     BOOL m_bEndingSession = FALSE;
 
     DECLARE_MESSAGE_MAP()
@@ -47,8 +51,6 @@ CWinApp* AfxGetApp();
 int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();
-#ifndef CADDORA_UI_WIN32
 // Where this user's settings live; a second start meets the first through it (over Win32 the
 // session's mutex does that).
 CString AfxGetSettingsLocation();
-#endif

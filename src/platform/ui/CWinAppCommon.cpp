@@ -1,6 +1,6 @@
 // The application object as the frame knows it over either backend: the one instance the
 // program makes, and the steps a derived application leaves as they are.
-#include "CWinApp.h"
+#include "platform/ui/CWinApp.h"
 
 namespace {
 

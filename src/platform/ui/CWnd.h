@@ -2,17 +2,10 @@
 // A window as the dialogs see it: a typed handle on one widget. Member controls are bound to
 // their template's widgets through data exchange; every other control is reached through a
 // wrapper that its dialog keeps. The operations are the few messages the dialogs send.
-#include "CCmdTarget.h"
 #include "platform/core/CString.h"
+#include "platform/ui/CCmdTarget.h"
 
-class CDialog;
 class CFont;
-#ifdef CADDORA_UI_WIN32
-#include "win32/WindowsUi.h"
-#else
-class QWidget;
-using HWND = QWidget*;
-#endif
 
 class CWnd : public CCmdTarget {
 public:
@@ -22,8 +15,6 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL IsWindow() const { return m_hWnd != nullptr; }
     int GetDlgCtrlID() const;
-    // The dialog that holds this control (or the dialog itself).
-    CDialog* GetOwnerDialog() const;
 
     void SetWindowText(const CString& text);
     CString GetWindowText() const;
@@ -59,11 +50,6 @@ public:
     HWND UnsubclassWindow();
 
     HWND m_hWnd = nullptr;
-
-#ifdef CADDORA_UI_WIN32
-private:
-    bool IsEdit() const;
-#endif
 
     DECLARE_MESSAGE_MAP()
 };

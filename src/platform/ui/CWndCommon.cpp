@@ -1,8 +1,8 @@
 // What a window object does the same over either backend: fonts given as objects, the
 // colour query's default answer and its reflection to the control, and letting go of the
 // window.
-#include "CFont.h"
-#include "CWnd.h"
+#include "platform/ui/CFont.h"
+#include "platform/ui/CWnd.h"
 
 #include <utility>
 

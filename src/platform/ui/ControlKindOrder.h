@@ -2,8 +2,8 @@
 // Which entry of a backend's table of control kinds a template item takes, and how an entry
 // makes the object that stands for its control. Each backend brings its own table; the order
 // of the entries and the choice among them are the same for both.
-#include "DialogTemplate.h"
-#include "WindowStyles.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/UiApi.h"
 
 #include <memory>
 

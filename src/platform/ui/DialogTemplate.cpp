@@ -1,6 +1,6 @@
-#include "DialogTemplate.h"
+#include "platform/ui/DialogTemplate.h"
 
-#include "AcceleratorTable.h"
+#include "platform/ui/AcceleratorTable.h"
 
 #include <map>
 

@@ -1,10 +1,17 @@
-// What a font or brush object does with the handle it holds, the same over either backend's
-// drawing objects: each backend makes the handles and reads their descriptions its own way.
-#include "CBrush.h"
-#include "CDC.h"
-#include "CFont.h"
+// What a font or brush object does with the handle it holds, over the system's drawing objects
+// or their stand-ins alike.
+#include "platform/ui/CBrush.h"
+#include "platform/ui/CFont.h"
 
 #include <utility>
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
+    if (lpLogFont == nullptr || m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = ::CreateFontIndirect(*lpLogFont);
+    return m_hObject != nullptr;
+}
 
 BOOL CFont::Attach(HFONT hFont) {
     if (hFont == nullptr || m_hObject != nullptr) {
@@ -29,6 +36,14 @@ int CFont::GetLogFont(LOGFONT* pLogFont) const {
     return pLogFont != nullptr && GetObject(m_hObject, *pLogFont) ? sizeof(LOGFONT) : 0;
 }
 
+BOOL CBrush::CreateSolidBrush(COLORREF color) {
+    if (m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = ::CreateSolidBrush(color);
+    return m_hObject != nullptr;
+}
+
 BOOL CBrush::Attach(HBRUSH hBrush) {
     if (hBrush == nullptr || m_hObject != nullptr) {
         return FALSE;
@@ -50,8 +65,4 @@ BOOL CBrush::DeleteObject() {
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const {
     return pLogBrush != nullptr && GetObject(m_hObject, *pLogBrush) ? sizeof(LOGBRUSH) : 0;
-}
-
-HFONT CDC::SelectObject(CFont* pFont) {
-    return SelectObject(pFont != nullptr ? pFont->m_hObject : nullptr);
 }

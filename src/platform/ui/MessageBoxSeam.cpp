@@ -1,7 +1,7 @@
-#include "MessageBoxSeam.h"
+#include "platform/ui/MessageBoxSeam.h"
 
-#include "CWinApp.h"
-#include "MessageBoxWindow.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/MessageBoxWindow.h"
 
 #include <cstdio>
 #include <deque>

@@ -2,7 +2,7 @@
 // Every message the player sees goes through here, so that a test can answer a message
 // before it would appear and read its text, without a modal loop.
 #include "platform/core/CString.h"
-#include "WindowStyles.h"
+#include "platform/ui/UiApi.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "RunningCopy.h"
+#include "platform/ui/RunningCopy.h"
 
 #include <windows.h>
 

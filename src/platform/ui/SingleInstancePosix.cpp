@@ -1,6 +1,6 @@
 // The local socket is a Unix domain socket at the server name's path, served from the event
 // loop through socket notifiers: the toolkit's core is all it needs.
-#include "SingleInstance.h"
+#include "platform/ui/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 // A signal handler may do almost nothing safely; this one only writes the signal's number
 // to one end of a socket pair. The other end wakes the event loop through a socket notifier,
 // and the real work runs there, on the user-interface thread.
-#include "TerminationSignals.h"
+#include "platform/ui/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

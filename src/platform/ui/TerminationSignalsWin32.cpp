@@ -1,6 +1,6 @@
 // Windows ends a program with a window through the session's end messages, which Qt turns
 // into the session manager's request to commit data; there are no signals to watch.
-#include "TerminationSignals.h"
+#include "platform/ui/TerminationSignals.h"
 
 struct TerminationSignals::Watch {};
 

@@ -1,4 +1,4 @@
-#include "platform/ui/ImageResources.h"
+#include "platform/ui/qt/ImageResourcesQt.h"
 #include "support/UiTest.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CFont.h"
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/QtConvert.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,10 +79,13 @@ TEST_F(ColourQuery, TheAnswerBecomesTheControlsPalette) {
     dialog.m_hbrAnswer = red;
     ASSERT_TRUE(dialog.Create());
     const QColor expected(200, 10, 20);
-    EXPECT_EQ(dialog.GetSafeHwnd()->palette().color(QPalette::Window), expected);
-    EXPECT_EQ(dialog.GetDlgItem(kCaption)->m_hWnd->palette().color(QPalette::Window), expected);
-    EXPECT_EQ(dialog.GetDlgItem(kNumberField)->m_hWnd->palette().color(QPalette::Base), expected);
-    EXPECT_EQ(dialog.GetDlgItem(kPush)->m_hWnd->palette().color(QPalette::Button), expected);
+    EXPECT_EQ(WidgetOf(dialog.GetSafeHwnd())->palette().color(QPalette::Window), expected);
+    EXPECT_EQ(WidgetOf(dialog.GetDlgItem(kCaption)->m_hWnd)->palette().color(QPalette::Window),
+              expected);
+    EXPECT_EQ(WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd)->palette().color(QPalette::Base),
+              expected);
+    EXPECT_EQ(WidgetOf(dialog.GetDlgItem(kPush)->m_hWnd)->palette().color(QPalette::Button),
+              expected);
 }
 
 TEST_F(ColourQuery, AFontChangeAsksAgainAndTheControlDrawsWithTheNewFont) {
@@ -100,7 +103,7 @@ TEST_F(ColourQuery, AFontChangeAsksAgainAndTheControlDrawsWithTheNewFont) {
     ASSERT_EQ(dialog.m_queries.size(), 1U);
     EXPECT_EQ(dialog.m_queries[0].id, kNumberField);
     EXPECT_EQ(dialog.GetDlgItem(kNumberField)->GetFont(), font.m_hObject);
-    const QFont drawn = dialog.GetDlgItem(kNumberField)->m_hWnd->font();
+    const QFont drawn = WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd)->font();
     EXPECT_EQ(drawn.pixelSize(), StandInPixelSize(17));
     EXPECT_TRUE(drawn.bold());
     dialog.DestroyWindow();

@@ -16,7 +16,9 @@ protected:
         UiTest::SetUp();
         RegisterTestTemplates();
     }
-    static QWidget* Control(CDialog& dialog, int id) { return dialog.GetDlgItem(id)->m_hWnd; }
+    static QWidget* Control(CDialog& dialog, int id) {
+        return WidgetOf(dialog.GetDlgItem(id)->m_hWnd);
+    }
 };
 
 TEST_F(Commands, TapsReachTheHandlersMappedToTheirControls) {
@@ -60,7 +62,7 @@ TEST_P(EndingKeys, EndTheDialogAsTheDefaultButtonOrCancel) {
     const KeyCase& c = GetParam();
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
+    ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
     auto* field = qobject_cast<QLineEdit*>(Control(dialog, kNumberField));
     field->setText(QString::fromLatin1(c.fieldText));
     for (int i = 0; i < c.messages; ++i) {
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Commands, EnterOnAFocusedPushButtonPressesThatButton) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
+    ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
     Control(dialog, kPush)->setFocus();
     QTest::keyClick(Control(dialog, kPush), Qt::Key_Return);
     EXPECT_EQ(dialog.m_commands, std::vector<int>{kPush});
@@ -95,7 +97,7 @@ TEST_F(Commands, TheCloseBoxOfADialogWithASystemMenuCancels) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
     qobject_cast<QLineEdit*>(Control(dialog, kNumberField))->setText(QStringLiteral("11"));
-    dialog.GetSafeHwnd()->close();
+    WidgetOf(dialog.GetSafeHwnd())->close();
     EXPECT_TRUE(dialog.IsEnded());
     EXPECT_EQ(dialog.GetModalResult(), IDCANCEL);
     EXPECT_EQ(dialog.m_nNumber, 15);
@@ -104,7 +106,7 @@ TEST_F(Commands, TheCloseBoxOfADialogWithASystemMenuCancels) {
 TEST_F(Commands, DoModalAnswersTheEndCodeAndUnbindsTheMembers) {
     FormDialog dialog;
     WhenModal([](QWidget* modal) {
-        CDialog* owner = CDialog::FromWidget(modal);
+        CDialog* owner = CDialog::FromHandlePermanent(HandleOf(modal));
         ASSERT_NE(owner, nullptr);
         owner->OnCommand(IDCANCEL, BN_CLICKED);
     });
@@ -121,7 +123,7 @@ TEST_F(Commands, DoModalOfAMissingTemplateAnswersMinusOne) {
 TEST_F(Commands, TheFirstTabStopTakesTheFocusWithItsTextSelected) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
+    ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
     auto* field = qobject_cast<QLineEdit*>(Control(dialog, kNumberField));
     EXPECT_EQ(QApplication::focusWidget(), field);
     EXPECT_EQ(field->selectedText(), QStringLiteral("15"));

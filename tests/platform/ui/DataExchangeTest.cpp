@@ -2,7 +2,7 @@
 #include "TestDialogs.h"
 
 #include "platform/ui/MessageBoxSeam.h"
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/QtConvert.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -42,13 +42,15 @@ protected:
         UiTest::SetUp();
         RegisterTestTemplates();
         ASSERT_TRUE(dialog.Create());
-        ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
+        ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
     }
     void TearDown() override {
         dialog.DestroyWindow();
         UiTest::TearDown();
     }
-    QLineEdit* Field(int id) { return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id)->m_hWnd); }
+    QLineEdit* Field(int id) {
+        return qobject_cast<QLineEdit*>(WidgetOf(dialog.GetDlgItem(id)->m_hWnd));
+    }
 
     FormDialog dialog;
 };

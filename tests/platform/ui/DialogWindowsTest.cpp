@@ -19,7 +19,9 @@ protected:
         UiTest::SetUp();
         RegisterTestTemplates();
     }
-    static QWindow* Handle(CDialog& dialog) { return dialog.GetSafeHwnd()->windowHandle(); }
+    static QWindow* Handle(CDialog& dialog) {
+        return WidgetOf(dialog.GetSafeHwnd())->windowHandle();
+    }
     // The hint a field shows at its side, empty when none is shown.
     static QString Hint(QWidget* field) {
         for (const QLabel* balloon : field->findChildren<QLabel*>()) {
@@ -40,7 +42,7 @@ TEST_F(DialogWindows, TitlesAreTheCaptionsAloneAndMessagesAreTitledWithTheProgra
                            Title{IDD_EDIT_CLUB, "Edit Club"}}) {
         CDialog dialog(t.id);
         ASSERT_TRUE(dialog.Create());
-        EXPECT_EQ(dialog.GetSafeHwnd()->windowTitle(), QString::fromLatin1(t.text));
+        EXPECT_EQ(WidgetOf(dialog.GetSafeHwnd())->windowTitle(), QString::fromLatin1(t.text));
     }
     // With no display name of its own set, the window system appends none to the titles:
     // the display name is then whatever the application's name is.
@@ -60,7 +62,7 @@ TEST_F(DialogWindows, TitlesAreTheCaptionsAloneAndMessagesAreTitledWithTheProgra
 TEST_F(DialogWindows, TheApplicationWindowIsANormalTopLevelWindowOfFixedSize) {
     CDialog main(IDD_CADDORA_DIALOG);
     ASSERT_TRUE(main.Create());
-    const QWidget* window = main.GetSafeHwnd();
+    const QWidget* window = WidgetOf(main.GetSafeHwnd());
     EXPECT_EQ(window->windowType(), Qt::Window) << "a window taskbars list, not a dialog";
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
@@ -68,8 +70,8 @@ TEST_F(DialogWindows, TheApplicationWindowIsANormalTopLevelWindowOfFixedSize) {
 
     FormDialog form;
     ASSERT_TRUE(form.Create());
-    EXPECT_EQ(form.GetSafeHwnd()->windowType(), Qt::Dialog);
-    EXPECT_FALSE(form.GetSafeHwnd()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(WidgetOf(form.GetSafeHwnd())->windowType(), Qt::Dialog);
+    EXPECT_FALSE(WidgetOf(form.GetSafeHwnd())->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 // The dialog that opens a parentless one owns it and has it centred over itself, as the main
@@ -91,8 +93,8 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
             WithModalDialog<FormDialog>(
                 [&](FormDialog& shown) {
                     formOwner = ownerOf(shown);
-                    offCentre = shown.GetSafeHwnd()->frameGeometry().center() -
-                                opened.GetSafeHwnd()->frameGeometry().center();
+                    offCentre = WidgetOf(shown.GetSafeHwnd())->frameGeometry().center() -
+                                WidgetOf(opened.GetSafeHwnd())->frameGeometry().center();
                     shown.EndDialog(IDCANCEL);
                 },
                 [&] { form.DoModal(); });
@@ -107,8 +109,8 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
 TEST_F(DialogWindows, ANumberFieldRefusesWhatIsNotADigitVisiblyAndAPasteWhole) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
-    auto* field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kNumberField)->m_hWnd);
+    ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
+    auto* field = qobject_cast<QLineEdit*>(WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd));
     const QString hint = QStringLiteral("Only digits 0 to 9 can be typed here.");
     struct Case {
         const char* name;

@@ -42,15 +42,15 @@ TEST_F(ListView, ColumnsHaveTheirHeadingsAndWidths) {
     EXPECT_EQ(list->GetColumnHeading(1), CString(u"Dist."));
     EXPECT_EQ(list->GetColumnWidth(0), 120);
     EXPECT_EQ(list->GetColumnWidth(1), 50);
-    EXPECT_FALSE(qobject_cast<QTreeWidget*>(list->m_hWnd)->header()->sectionsClickable());
+    EXPECT_FALSE(qobject_cast<QTreeWidget*>(WidgetOf(list->m_hWnd))->header()->sectionsClickable());
 }
 
 TEST_F(ListView, TheHeaderPastItsLastColumnIsAnEmptyHeadingNotTheDialog) {
-    QWidget* window = dialog.GetSafeHwnd();
+    QWidget* window = WidgetOf(dialog.GetSafeHwnd());
     QPalette green = window->palette();
     green.setColor(QPalette::Window, QColor(172, 211, 115));
     window->setPalette(green);
-    QHeaderView* header = qobject_cast<QTreeWidget*>(list->m_hWnd)->header();
+    QHeaderView* header = qobject_cast<QTreeWidget*>(WidgetOf(list->m_hWnd))->header();
     header->resize(300, header->sizeHint().height());
     const QImage shot = header->grab().toImage();
     const QColor past = shot.pixelColor(shot.width() - 3, shot.height() / 2);
@@ -99,7 +99,7 @@ TEST_F(ListView, TheCurrentRowIsTheSelectedOneAndNoneWithoutASelection) {
     for (int i = 0; i < 8; ++i) {
         Append(u"Club", u"100", i + 1);
     }
-    auto* view = qobject_cast<QTreeWidget*>(list->m_hWnd);
+    auto* view = qobject_cast<QTreeWidget*>(WidgetOf(list->m_hWnd));
     ASSERT_TRUE(Activate(view));
     view->setFocus();
     EXPECT_EQ(view->currentItem(), nullptr) << "the focus alone marks no row";
@@ -121,7 +121,7 @@ TEST_F(ListView, TheCurrentRowIsTheSelectedOneAndNoneWithoutASelection) {
 TEST_F(ListView, FullRowSelectionIsTheOnlyExtendedStyle) {
     list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
     EXPECT_EQ(list->GetExtendedStyle(), LVS_EX_FULLROWSELECT);
-    EXPECT_EQ(qobject_cast<QTreeWidget*>(list->m_hWnd)->selectionBehavior(),
+    EXPECT_EQ(qobject_cast<QTreeWidget*>(WidgetOf(list->m_hWnd))->selectionBehavior(),
               QAbstractItemView::SelectRows);
 }
 

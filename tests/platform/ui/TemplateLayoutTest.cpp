@@ -1,8 +1,8 @@
 #include "support/UiTest.h"
 #include "TestDialogs.h"
 
-#include "platform/ui/DialogControls.h"
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/DialogControls.h"
+#include "platform/ui/qt/QtConvert.h"
 #include "res/Resource.h"
 
 #include <QAccessible>
@@ -53,7 +53,7 @@ TEST_F(TemplateLayout, BaseUnitsAreSixByThirteenScaledByTheLogicalDpiAndSizeTheD
         CDialog dialog(s.id);
         ASSERT_TRUE(dialog.Create());
         EXPECT_EQ(dialog.GetBaseUnitX() * 100 + dialog.GetBaseUnitY(), 613) << s.id;
-        EXPECT_EQ(dialog.GetSafeHwnd()->size(), s.pixels) << s.id;
+        EXPECT_EQ(WidgetOf(dialog.GetSafeHwnd())->size(), s.pixels) << s.id;
     }
 }
 
@@ -86,7 +86,7 @@ TEST_F(TemplateLayout, ControlsLieWhereTheirDialogUnitsPutThem) {
          {Placement{kCaption, 4, 4, 40, 8}, Placement{kTextField, 60, 14, 60, 14},
           Placement{kPush, 60, 40, 40, 14}, Placement{kRadioB, 40, 70, 30, 10},
           Placement{kPicture, 4, 40, 30, 20}, Placement{IDOK, 60, 96, 40, 14}}) {
-        EXPECT_EQ(dialog.GetDlgItem(p.id)->m_hWnd->geometry(),
+        EXPECT_EQ(WidgetOf(dialog.GetDlgItem(p.id)->m_hWnd)->geometry(),
                   Expected(dialog, p.x, p.y, p.cx, p.cy))
             << "control " << p.id;
     }
@@ -96,8 +96,8 @@ TEST_F(TemplateLayout, UpDownArrowsSitInsideTheRightEdgeOfTheirField) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
     const QRect templateField = Expected(dialog, 4, 14, 40, 14);
-    const QRect field = dialog.GetDlgItem(kNumberField)->m_hWnd->geometry();
-    const QRect arrows = dialog.GetDlgItem(kSpin)->m_hWnd->geometry();
+    const QRect field = WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd)->geometry();
+    const QRect arrows = WidgetOf(dialog.GetDlgItem(kSpin)->m_hWnd)->geometry();
     EXPECT_EQ(arrows.right(), templateField.right());
     EXPECT_EQ(arrows.top(), templateField.top());
     EXPECT_EQ(arrows.height(), templateField.height());
@@ -109,7 +109,7 @@ TEST_F(TemplateLayout, TabOrderFollowsTheTemplateAndSkipsNonTabStops) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
     std::vector<int> order;
-    QWidget* start = dialog.GetDlgItem(kNumberField)->m_hWnd;
+    QWidget* start = WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd);
     QWidget* w = start;
     do {
         if (w->focusPolicy() & Qt::TabFocus) {
@@ -123,10 +123,10 @@ TEST_F(TemplateLayout, TabOrderFollowsTheTemplateAndSkipsNonTabStops) {
 TEST_F(TemplateLayout, TheFirstControlOfTheTemplateIsTopmost) {
     CDialog dialog(IDD_CADDORA_DIALOG);
     ASSERT_TRUE(dialog.Create());
-    const QObjectList stack = dialog.GetSafeHwnd()->children(); // bottom to top
+    const QObjectList stack = WidgetOf(dialog.GetSafeHwnd())->children(); // bottom to top
     const auto depth = [&](QWidget* w) { return stack.indexOf(w); };
-    QWidget* field = dialog.GetDlgItem(IDC_DISTANCE)->m_hWnd;
-    QWidget* minus10 = dialog.GetDlgItem(IDC_MINUS10)->m_hWnd;
+    QWidget* field = WidgetOf(dialog.GetDlgItem(IDC_DISTANCE)->m_hWnd);
+    QWidget* minus10 = WidgetOf(dialog.GetDlgItem(IDC_MINUS10)->m_hWnd);
     QWidget* banner = nullptr;
     for (QObject* child : stack) {
         auto* label = qobject_cast<QLabel*>(child);
@@ -143,7 +143,7 @@ TEST_F(TemplateLayout, TheFirstControlOfTheTemplateIsTopmost) {
 TEST_F(TemplateLayout, AOneLineTextTooLongForItsRectangleEndsInAnEllipsisAndShowsWhole) {
     FormDialog dialog;
     ASSERT_TRUE(dialog.Create());
-    auto* caption = qobject_cast<QLabel*>(dialog.m_caption.m_hWnd);
+    auto* caption = qobject_cast<QLabel*>(WidgetOf(dialog.m_caption.m_hWnd));
     const QRect rectangle = caption->geometry();
     EXPECT_TRUE(caption->toolTip().isEmpty()) << "a text that fits needs no tooltip";
 
@@ -164,7 +164,7 @@ TEST_F(TemplateLayout, AOneLineTextTooLongForItsRectangleEndsInAnEllipsisAndShow
 TEST_F(TemplateLayout, APictureWithoutItsBitmapKeepsTheTemplateSize) {
     FormDialog dialog; // its picture names a bitmap that does not exist
     ASSERT_TRUE(dialog.Create());
-    auto* picture = qobject_cast<QLabel*>(dialog.GetDlgItem(kPicture)->m_hWnd);
+    auto* picture = qobject_cast<QLabel*>(WidgetOf(dialog.GetDlgItem(kPicture)->m_hWnd));
     EXPECT_EQ(picture->geometry(), Expected(dialog, 4, 40, 30, 20));
     EXPECT_EQ(picture->accessibleName(), QStringLiteral("Picture"));
     EXPECT_EQ(picture->toolTip(), QStringLiteral("Picture"));

@@ -1,6 +1,6 @@
 #include "TestDialogs.h"
 
-#include "platform/ui/WindowStyles.h"
+#include "platform/ui/UiApi.h"
 
 BEGIN_MESSAGE_MAP(FormDialog, CDialog)
 ON_WM_CTLCOLOR()

@@ -13,8 +13,8 @@ protected:
         UiTest::SetUp();
         RegisterTestTemplates();
         ASSERT_TRUE(dialog.Create());
-        ASSERT_TRUE(Activate(dialog.GetSafeHwnd()));
-        field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kNumberField)->m_hWnd);
+        ASSERT_TRUE(Activate(WidgetOf(dialog.GetSafeHwnd())));
+        field = qobject_cast<QLineEdit*>(WidgetOf(dialog.GetDlgItem(kNumberField)->m_hWnd));
         dialog.m_spin.SetRange32(10, 30);
         const UDACCEL accel{0, 5};
         dialog.m_spin.SetAccel(1, &accel);
@@ -24,7 +24,7 @@ protected:
         UiTest::TearDown();
     }
     QToolButton* Arrow(Qt::ArrowType type) {
-        for (auto* button : dialog.m_spin.m_hWnd->findChildren<QToolButton*>()) {
+        for (auto* button : WidgetOf(dialog.m_spin.m_hWnd)->findChildren<QToolButton*>()) {
             if (button->arrowType() == type) {
                 return button;
             }

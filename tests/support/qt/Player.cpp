@@ -1,7 +1,7 @@
 // The player's hands on Qt: QTest's mouse and key events on the dialogs' widgets.
 #include "support/Player.h"
 
-#include "platform/ui/QtConvert.h"
+#include "platform/ui/qt/QtConvert.h"
 #include "support/ModalWatchdog.h"
 #include "support/UiTest.h"
 
@@ -16,10 +16,10 @@ namespace {
 
 QWidget* Control(CDialog& dlg, int id) {
     if (id == 0) {
-        return dlg.GetSafeHwnd();
+        return WidgetOf(dlg.GetSafeHwnd());
     }
     CWnd* control = dlg.GetDlgItem(id);
-    return control != nullptr ? control->m_hWnd : nullptr;
+    return control != nullptr ? WidgetOf(control->m_hWnd) : nullptr;
 }
 
 Qt::Key ToQtKey(Key key) {
@@ -55,7 +55,7 @@ bool Open(CDialog& dlg) {
     if (!dlg.Create()) {
         return false;
     }
-    QWidget* window = dlg.GetSafeHwnd();
+    QWidget* window = WidgetOf(dlg.GetSafeHwnd());
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
 }
@@ -91,7 +91,7 @@ void Paste(CDialog& dlg, int id, const CString& text) {
 }
 
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
-    QWidget* control = id != 0 ? Control(dlg, id) : dlg.GetSafeHwnd()->focusWidget();
+    QWidget* control = id != 0 ? Control(dlg, id) : WidgetOf(dlg.GetSafeHwnd())->focusWidget();
     ASSERT_NE(control, nullptr) << "no control " << id;
     if (id != 0) {
         control->setFocus(Qt::OtherFocusReason);
@@ -107,7 +107,7 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
 }
 
 void CloseBox(CDialog& dlg) {
-    dlg.GetSafeHwnd()->close();
+    WidgetOf(dlg.GetSafeHwnd())->close();
 }
 
 // The control that has the focus within its dialog, whether the offscreen platform made that
@@ -118,7 +118,7 @@ bool HasFocus(CDialog& dlg, int id) {
 }
 
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
-    QWidget* window = dlg.GetSafeHwnd();
+    QWidget* window = WidgetOf(dlg.GetSafeHwnd());
     const QImage image = window->grab().toImage();
     const QPoint at = Control(dlg, id)->mapTo(window, QPoint(x, y)) * image.devicePixelRatio();
     const QColor colour = image.pixelColor(at);
@@ -136,7 +136,9 @@ void ProcessEvents() {
 }
 
 void WhenModal(std::function<void(CDialog*)> act) {
-    UiTest::WhenModal([act = std::move(act)](QWidget* modal) { act(CDialog::FromWidget(modal)); });
+    UiTest::WhenModal([act = std::move(act)](QWidget* modal) {
+        act(CDialog::FromHandlePermanent(HandleOf(modal)));
+    });
 }
 
 struct Watchdog::State {

@@ -4,7 +4,7 @@
 
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/win32/MessageLoop.h"
-#include "res/Resources.h"
+#include "res/RegisterCaddoraResources.h"
 
 #include <deque>
 #include <string_view>

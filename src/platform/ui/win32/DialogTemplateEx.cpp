@@ -1,7 +1,7 @@
-#include "DialogTemplateEx.h"
+#include "platform/ui/win32/DialogTemplateEx.h"
 
-#include "ControlKinds.h"
-#include "platform/ui/WindowStyles.h"
+#include "platform/ui/UiApi.h"
+#include "platform/ui/win32/ControlKindsWin32.h"
 
 #include <cstring>
 #include <string_view>

@@ -3,7 +3,7 @@
 // one DLGITEMTEMPLATEEX per control) in memory, built from the template's data, with the
 // styles the desktop's windows take for the handheld's.
 #include "platform/ui/DialogTemplate.h"
-#include "WindowsUi.h"
+#include "platform/ui/UiApi.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // does with each message is here, so that a test that drives dialogs without a modal loop
 // does the same.
 #include "platform/ui/RunningCopy.h" // kDialogWindowProperty, which marks the dialogs
-#include "WindowsUi.h"
+#include "platform/ui/UiApi.h"
 
 // Gives a message to the keyboard handling of the dialog it is for: the dialog's accelerator
 // keys first, then the dialog manager's (Tab, Enter, Escape, arrows). TRUE when either took

@@ -1,4 +1,4 @@
-#include "NumberEdit.h"
+#include "platform/ui/win32/NumberEdit.h"
 
 #include "platform/ui/NumberFieldHint.h"
 

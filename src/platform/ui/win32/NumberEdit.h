@@ -1,5 +1,5 @@
 #pragma once
-#include "WindowsUi.h"
+#include "platform/ui/UiApi.h"
 
 // The desktop's number edit refuses typed keys that are not digits but takes any paste: the
 // field refuses a paste that holds anything else whole, with the same balloon at the field.

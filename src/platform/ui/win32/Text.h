@@ -2,7 +2,7 @@
 // The class library's text as the wide strings of the Windows API, and back: both are
 // 16-bit characters.
 #include "platform/core/CString.h"
-#include "WindowsUi.h"
+#include "platform/ui/UiApi.h"
 
 inline LPCWSTR Wide(const CString& text) {
     return reinterpret_cast<LPCWSTR>(text.GetString());

@@ -1,0 +1,126 @@
+#include "advisor/AdvisorDlg.h"
+
+#include "advisor/AdvisorApp.h"
+#include "advisor/ColourScheme.h"
+#include "advisor/SetupDlg.h"
+#include "club/ClubBook.h"
+#include "platform/ui/CDataExchange.h"
+#include "platform/ui/CDC.h"
+#include "platform/ui/ImageResources.h"
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CAdvisorDlg, CDialog)
+ON_WM_CTLCOLOR()
+ON_STN_CLICKED(IDC_RECOMMEND, &CAdvisorDlg::OnRecommend)
+ON_STN_CLICKED(IDC_CLOSE, &CAdvisorDlg::OnCloseButton)
+ON_STN_CLICKED(IDC_MINUS10, &CAdvisorDlg::OnMinus10)
+ON_STN_CLICKED(IDC_MINUS20, &CAdvisorDlg::OnMinus20)
+ON_STN_CLICKED(IDC_PLUS10, &CAdvisorDlg::OnPlus10)
+ON_STN_CLICKED(IDC_PLUS20, &CAdvisorDlg::OnPlus20)
+ON_STN_CLICKED(IDC_SETUP, &CAdvisorDlg::OnSetup)
+END_MESSAGE_MAP()
+
+CAdvisorDlg::CAdvisorDlg(CWnd* pParent) : CDialog(IDD, pParent) {
+    m_nDistance = 100;
+    m_hAppIcon = LoadIconResource(IDR_MAINFRAME);
+}
+
+CAdvisorDlg::~CAdvisorDlg() = default;
+
+void CAdvisorDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SPIN_DISTANCE, m_spnDistance);
+    DDX_Control(pDX, IDC_RECOMMENDATION, m_lblRecommendation);
+    // The number is taken only once it passed the range check, so that m_nDistance always
+    // holds the last distance the dialog accepted: that is what start-up stores at the end.
+    int nDistance = m_nDistance;
+    DDX_Text(pDX, IDC_DISTANCE, nDistance);
+    DDV_MinMaxInt(pDX, nDistance, kMinDistance, kMaxDistance);
+    if (!pDX->Failed()) {
+        m_nDistance = nDistance;
+    }
+    DDX_Text(pDX, IDC_RECOMMENDATION, m_strRecommendation);
+}
+
+BOOL CAdvisorDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    SetIcon(m_hAppIcon, TRUE);
+    SetIcon(m_hAppIcon, FALSE);
+    CenterWindow();
+    // Every picture can also be pressed from the keyboard, the field keeping the focus.
+    LoadAccelTable(IDR_MAINFRAME);
+
+    m_lblRecommendation.SetFontBold(TRUE);
+    m_spnDistance.SetRange32(kMinDistance, 500);
+    const UDACCEL accel{0, 5};
+    m_spnDistance.SetAccel(1, &accel);
+    GetDlgItem(IDC_DISTANCE)->SetFont(theApp.m_fntBold, TRUE);
+
+    OnRecommend();
+    return TRUE;
+}
+
+HBRUSH CAdvisorDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    const HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    return MainDialogCtlColor(*pDC, nCtlColor, hbr, theApp.m_brLight);
+}
+
+void CAdvisorDlg::OnRecommend() {
+    if (!UpdateData(TRUE)) {
+        return;
+    }
+    const CGolfClub* club = FindClubForDistance(theApp.m_clubs, theApp.m_nPlayerType, m_nDistance);
+    // With no clubs at all there is nothing to recommend; the result line stays empty.
+    m_strRecommendation = club != nullptr ? club->m_strName : CString();
+
+    CWnd* pDistance = GetDlgItem(IDC_DISTANCE);
+    pDistance->SetFocus();
+    pDistance->SetSel(0, 999);
+    pDistance->ScrollCaret();
+
+    UpdateData(FALSE);
+}
+
+void CAdvisorDlg::StepDistance(int nStep) {
+    if (!UpdateData(TRUE)) {
+        return;
+    }
+    // Kept within what the field accepts at both ends, so that a step never makes a
+    // distance the refresh then refuses. Widened, so that no sum can overflow.
+    const long long sum = static_cast<long long>(m_nDistance) + nStep;
+    m_nDistance = static_cast<int>(std::clamp<long long>(sum, kMinDistance, kMaxDistance));
+    UpdateData(FALSE);
+    OnRecommend();
+}
+
+void CAdvisorDlg::OnMinus10() {
+    StepDistance(-10);
+}
+
+void CAdvisorDlg::OnMinus20() {
+    StepDistance(-20);
+}
+
+void CAdvisorDlg::OnPlus10() {
+    StepDistance(+10);
+}
+
+void CAdvisorDlg::OnPlus20() {
+    StepDistance(+20);
+}
+
+void CAdvisorDlg::OnCloseButton() {
+    EndDialog(IDOK);
+}
+
+void CAdvisorDlg::OnSetup() {
+    CSetupDlg dlg;
+    // Setup undoes nothing however it ends, so the type it leaves in force is stored and
+    // recommended with after Close, Enter, Escape and the close box alike: the type used,
+    // shown and stored is always one. A failed write is not shown.
+    dlg.DoModal();
+    theApp.m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(theApp.m_nPlayerType));
+    OnRecommend();
+}

@@ -1,0 +1,49 @@
+#include "advisor/ClubFileMessages.h"
+
+namespace {
+
+CString WhyUnreadable(CFileException::Cause cause) {
+    switch (cause) {
+    case CFileException::accessDenied:
+        return u"you have no permission to read it";
+    case CFileException::invalidFile:
+        return u"it is not a regular file";
+    default:
+        return u"the system reported an error";
+    }
+}
+
+CString ClubCount(int count) {
+    CString text;
+    text.Format(count == 1 ? u"%d club" : u"%d clubs", count);
+    return text;
+}
+
+} // namespace
+
+CString ClubFileLoadMessage(const ClubFileReport& report) {
+    CString text;
+    if (report.m_outcome == ClubFileReport::damaged) {
+        text = CString(u"The club table ") + report.m_strPath + u" is damaged";
+        if (report.m_nClubsRead > 0) {
+            text += CString(u"; ") + ClubCount(report.m_nClubsRead) + u" could be read from it.";
+        } else {
+            text += u" and no club could be read from it; Caddora starts with its own club set.";
+        }
+        if (report.m_strDamagedCopy.IsEmpty()) {
+            text += u" No copy of the damaged file could be kept, so Caddora leaves it as it is.";
+        } else {
+            text += CString(u" A copy of the damaged file is kept as ") + report.m_strDamagedCopy +
+                    u".";
+        }
+    } else if (report.m_outcome == ClubFileReport::unreadable) {
+        text = CString(u"The club table ") + report.m_strPath + u" could not be read: " +
+               WhyUnreadable(report.m_cause) +
+               u". Caddora starts with its own club set and leaves that file as it is.";
+    }
+    return text;
+}
+
+CString ClubFileNotSavedMessage(const ClubFileReport& report) {
+    return CString(u"The club table could not be saved to ") + report.m_strPath + u".";
+}

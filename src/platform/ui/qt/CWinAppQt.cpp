@@ -1,0 +1,177 @@
+#include "platform/ui/CWinApp.h"
+
+#include "platform/ui/CDialog.h"
+#include "platform/ui/qt/Handles.h"
+#include "platform/ui/qt/QtConvert.h"
+#include "platform/ui/SingleInstance.h"
+#include "platform/ui/TerminationSignals.h"
+
+#ifndef _WIN32
+#include "platform/core/KnownFolders.h"
+#endif
+
+#include <QApplication>
+#include <QDialog>
+#include <QSessionManager>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Ends one window of a modal loop as Escape would: a dialog of ours through its EndDialog,
+// anything else (a message box) by rejecting it.
+void EndDialogWindow(QWidget* window) {
+    if (CDialog* dialog = CDialog::FromHandlePermanent(HandleOf(window)); dialog != nullptr) {
+        dialog->EndDialog(IDCANCEL);
+    } else if (auto* other = qobject_cast<QDialog*>(window)) {
+        other->reject();
+    }
+}
+
+// Where a run stands, for the one case in which the frame cannot finish it in order: the
+// toolkit calling exit() from inside the main dialog's loop (the display connection is
+// lost). The objects of the exiting thread are destroyed before any static object and
+// before any exit handler runs, so this one finishes the run while everything it needs
+// still exists.
+class RunInProgress {
+public:
+    enum class Stage { None, Starting, Started, ShuttingDown };
+
+    RunInProgress() = default;
+    RunInProgress(const RunInProgress&) = delete;
+    RunInProgress& operator=(const RunInProgress&) = delete;
+    ~RunInProgress() {
+        if (m_app == nullptr || m_stage == Stage::ShuttingDown || m_stage == Stage::None) {
+            return;
+        }
+        // No window can be shown any more: a message is written out instead.
+        m_app->m_bEndingSession = TRUE;
+        if (m_stage == Stage::Starting) {
+            m_app->FinishInstanceAtExit();
+        }
+        m_stage = Stage::ShuttingDown;
+        m_app->ExitInstance();
+        if (m_instance != nullptr) {
+            m_instance->Release(); // no socket left behind for the next start to clear
+        }
+    }
+
+    void Enter(CWinApp& app, SingleInstance& instance, Stage stage) {
+        m_app = &app;
+        m_instance = &instance;
+        m_stage = stage;
+    }
+    void Leave() {
+        m_app = nullptr;
+        m_instance = nullptr;
+        m_stage = Stage::None;
+    }
+
+private:
+    CWinApp* m_app = nullptr;
+    SingleInstance* m_instance = nullptr;
+    Stage m_stage = Stage::None;
+};
+
+RunInProgress& CurrentRun() {
+    thread_local RunInProgress run;
+    return run;
+}
+
+int RunInstance(CWinApp& app, SingleInstance& instance) {
+    RunInProgress& run = CurrentRun();
+    run.Enter(app, instance, RunInProgress::Stage::Starting);
+    const BOOL runLoop = app.InitInstance();
+    run.Enter(app, instance, RunInProgress::Stage::Started);
+    if (runLoop) {
+        QApplication::exec();
+    }
+    run.Enter(app, instance, RunInProgress::Stage::ShuttingDown);
+    const int exitCode = app.ExitInstance();
+    run.Leave();
+    return exitCode;
+}
+
+} // namespace
+
+void CWinApp::EndSession() {
+    if (m_bEndingSession) {
+        return;
+    }
+    m_bEndingSession = TRUE;
+    if (qApp == nullptr) {
+        return;
+    }
+    // Innermost first, as the player would leave them; then any other dialog still shown.
+    std::vector<QWidget*> ended;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (std::find(ended.begin(), ended.end(), modal) != ended.end()) {
+            break;
+        }
+        ended.push_back(modal);
+        EndDialogWindow(modal);
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && qobject_cast<QDialog*>(window) != nullptr) {
+            EndDialogWindow(window);
+        }
+    }
+}
+
+void CWinApp::BringWindowsToFront() {
+    QWidget* main = m_pMainWnd != nullptr ? WidgetOf(m_pMainWnd->m_hWnd) : nullptr;
+    for (QWidget* window : {main, QApplication::activeModalWidget()}) {
+        if (window == nullptr || !window->isVisible()) {
+            continue;
+        }
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void AfxInitToolkit() {
+    // The same look everywhere: the scheme's colours are drawn by one style on every system.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Message boxes and tooltips speak in the dialogs' face, so that only that face is loaded.
+    QApplication::setFont(ToQFont(LogFontFromPoints(u"MS Sans Serif", 8)));
+    // No display name: the window system would append it to every title ("Setup — Caddora").
+    QApplication::setApplicationName(QStringLiteral("Caddora"));
+    QApplication::setOrganizationName(QStringLiteral("Holverra"));
+}
+
+CString AfxGetSettingsLocation() {
+#ifdef _WIN32
+    // The registry of the current user.
+    return FromQString(
+        QStringLiteral("HKEY_CURRENT_USER of %1\\%2")
+            .arg(qEnvironmentVariable("USERDOMAIN"), qEnvironmentVariable("USERNAME")));
+#else
+    return GetRegistryHivePath();
+#endif
+}
+
+int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
+    if (app.m_pszAppVersion != nullptr) {
+        QCoreApplication::setApplicationVersion(QString::fromUtf8(app.m_pszAppVersion));
+    }
+    if (app.m_pszAppId != nullptr) {
+        QGuiApplication::setDesktopFileName(QString::fromUtf8(app.m_pszAppId));
+    }
+    QApplication application(argc, argv);
+    AfxInitToolkit();
+    // From here on a termination signal ends the run the way the player would.
+    const TerminationSignals terminationSignals([&app] { app.EndSession(); });
+
+    SingleInstance instance(ToQString(AfxGetSettingsLocation()));
+    if (!instance.Claim([&app] { app.BringWindowsToFront(); })) {
+        // Nothing of the player's was touched. 1 says the running copy did not answer.
+        return instance.RunningCopy() == SingleInstance::Answer::Answered ? 0 : 1;
+    }
+    // The desktop session ends (a logout): the session manager asks for the data first.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [&app](QSessionManager&) { app.EndSession(); });
+    return RunInstance(app, instance);
+}
