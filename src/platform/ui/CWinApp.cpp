@@ -1,9 +1,10 @@
 #include "CWinApp.h"
 
 #include "CDialog.h"
+#include "EventLoopBridge.h"
+#include "platform/process/TerminationSignals.h"
 #include "QtConvert.h"
 #include "SingleInstance.h"
-#include "TerminationSignals.h"
 
 #ifndef _WIN32
 #include "platform/core/KnownFolders.h"
@@ -155,8 +156,9 @@ CString AfxGetSettingsLocation() {
 int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     QApplication application(argc, argv);
     AfxInitToolkit();
+    EventLoopBridge loop;
     // From here on a termination signal ends the run the way the player would.
-    const TerminationSignals terminationSignals([&app] { app.EndSession(); });
+    const TerminationSignals terminationSignals(loop, [&app] { app.EndSession(); });
 
     SingleInstance instance(ToQString(AfxGetSettingsLocation()));
     if (!instance.Claim([&app] { app.BringWindowsToFront(); })) {

@@ -4,7 +4,7 @@
 // windows carry that property from the moment they are shown. The mark is the session's, so
 // the settings location that names the guard elsewhere plays no part here; the running
 // copy's own bringToFront is not needed.
-#include "RunningCopy.h"
+#include "platform/process/RunningCopy.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "platform/ui/CWinApp.h"
 
 #include "MessageLoop.h"
+#include "platform/process/RunningCopy.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/RunningCopy.h"
 
 #include <string_view>
 
