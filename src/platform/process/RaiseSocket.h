@@ -1,0 +1,28 @@
+#pragma once
+// The local socket through which a later start asks the running copy to come to the front:
+// where it lives, how the running copy opens it, and the later start's side of the talk.
+// Posix only.
+#include "platform/process/Descriptor.h"
+#include "platform/process/OneRunningCopy.h"
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// What a later start writes, and what the running copy answers once it came forward.
+inline constexpr char kRaiseRequest[] = "raise\n";
+inline constexpr char kRaiseReply[] = "raised\n";
+// The longest line a connection may send before it is dropped.
+inline constexpr std::size_t kLongestRaiseLine = 64;
+
+// The socket of the copy that runs for the settings folder: in the per-user runtime
+// directory ($XDG_RUNTIME_DIR), else in the temporary directory. The name comes from the
+// folder's bytes as they are, so that no two folders share one.
+std::string RaiseSocketPath(const std::string& settingsFolder);
+// A socket listening at `path`; none when it cannot be had, with the system's error in
+// `error` and what went wrong in `why`.
+Descriptor ListenOnRaiseSocket(const std::string& path, int& error, std::string& why);
+// Asks the copy listening at `path` to come to the front, waiting up to `patience` for its
+// answer.
+OneRunningCopy::Answer AskToComeToFront(const std::string& path,
+                                        std::chrono::milliseconds patience);

@@ -1,0 +1,189 @@
+#include "platform/process/RaiseSocket.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A later start waits this long for the running copy to take its connection.
+constexpr std::chrono::milliseconds kConnectPatience{1000};
+
+bool IsDirectory(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string SocketDirectory() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && runtime[0] == '/' && IsDirectory(runtime)) {
+        return runtime;
+    }
+    std::error_code error;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+    return error ? std::string("/tmp") : temporary.native();
+}
+
+// The folder as one name: where it leads when it exists, else its absolute form without
+// "." or ".." steps.
+std::string CanonicalFolder(const std::string& folder) {
+    if (char* resolved = ::realpath(folder.c_str(), nullptr)) {
+        std::string canonical(resolved);
+        std::free(resolved);
+        return canonical;
+    }
+    std::error_code ignored;
+    std::string normal = std::filesystem::absolute(folder, ignored).lexically_normal().native();
+    while (normal.size() > 1 && normal.back() == '/') {
+        normal.pop_back();
+    }
+    return normal;
+}
+
+// FNV-1a: a stable name from bytes, whatever they are.
+std::string HashOf(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
+}
+
+// The socket's address; false when the path does not fit in one.
+bool AddressOf(const std::string& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.data(), path.size());
+    return true;
+}
+
+int RemainingMs(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+// Waits until the descriptor is ready for `events`, or the deadline passes.
+bool WaitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, RemainingMs(deadline));
+        if (n > 0) {
+            return true;
+        }
+        if (n == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+bool Connect(int fd, const sockaddr_un& address) {
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return true;
+    }
+    // A full backlog of a busy copy makes the connection wait; anything else means no copy.
+    if ((errno != EAGAIN && errno != EINPROGRESS) ||
+        !WaitFor(fd, POLLOUT, Clock::now() + kConnectPatience)) {
+        return false;
+    }
+    int error = 0;
+    socklen_t size = sizeof error;
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+bool WriteAll(int fd, std::string_view data, Clock::time_point deadline) {
+    while (!data.empty()) {
+        const ssize_t n = ::send(fd, data.data(), data.size(), MSG_NOSIGNAL);
+        if (n > 0) {
+            data.remove_prefix(static_cast<std::size_t>(n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!WaitFor(fd, POLLOUT, deadline)) {
+                return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The first line the other end sends, with its line break; empty when none came in time.
+std::string ReadLine(int fd, Clock::time_point deadline) {
+    std::string line;
+    while (line.find('\n') == std::string::npos && line.size() <= kLongestRaiseLine) {
+        char buffer[kLongestRaiseLine];
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n > 0) {
+            line.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno == EINTR) {
+            continue;
+        } else if ((errno != EAGAIN && errno != EWOULDBLOCK) || !WaitFor(fd, POLLIN, deadline)) {
+            break;
+        }
+    }
+    return line.substr(0, line.find('\n') + 1);
+}
+
+} // namespace
+
+std::string RaiseSocketPath(const std::string& settingsFolder) {
+    return SocketDirectory() + "/caddora-" + HashOf(CanonicalFolder(settingsFolder));
+}
+
+Descriptor ListenOnRaiseSocket(const std::string& path, int& error, std::string& why) {
+    sockaddr_un address{};
+    error = 0;
+    if (!AddressOf(path, address)) {
+        why = path + ": the name is too long for a local socket";
+        return Descriptor();
+    }
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!fd.Valid() ||
+        ::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        error = errno;
+        why = path + ": " + std::strerror(error);
+        return Descriptor();
+    }
+    if (::listen(fd.Get(), SOMAXCONN) != 0) {
+        error = errno;
+        why = path + ": " + std::strerror(error);
+        ::unlink(path.c_str());
+        return Descriptor();
+    }
+    return fd;
+}
+
+OneRunningCopy::Answer AskToComeToFront(const std::string& path,
+                                        std::chrono::milliseconds patience) {
+    sockaddr_un address{};
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!AddressOf(path, address) || !fd.Valid() || !Connect(fd.Get(), address)) {
+        return OneRunningCopy::Answer::NoCopy;
+    }
+    const Clock::time_point deadline = Clock::now() + patience;
+    if (!WriteAll(fd.Get(), kRaiseRequest, deadline)) {
+        return OneRunningCopy::Answer::Silent;
+    }
+    return ReadLine(fd.Get(), deadline) == kRaiseReply ? OneRunningCopy::Answer::Answered
+                                                       : OneRunningCopy::Answer::Silent;
+}
