@@ -1,10 +1,11 @@
 #pragma once
-// One running copy per settings location. The first copy listens on a local socket whose
-// name derives from where its settings live, so that two users, or two homes, never meet;
-// a later start finds it there, asks it to come to the front and ends without reading or
-// writing any of the player's files. On Windows the guard is a mark for the desktop session
-// (RunningCopy.h), and the later start brings the running copy's main window to the front
-// itself.
+// One running copy per settings location. The first copy holds a lock in the folder where
+// its settings live (SettingsLock.h), so that two users, or two homes, never meet, and
+// listens on a local socket named after that folder; a later start finds the lock taken,
+// asks the running copy through the socket to come to the front, and ends without reading
+// or writing any of the player's files. On Windows the guard is a mark for the desktop
+// session (RunningCopy.h), and the later start brings the running copy's main window to the
+// front itself.
 #include "platform/process/EventLoop.h"
 
 #include <functional>
@@ -45,6 +46,5 @@ private:
 
     std::string m_settingsFolder;
     std::unique_ptr<Held> m_held;
-    std::function<void()> m_bringToFront;
     Answer m_running = Answer::NoCopy;
 };

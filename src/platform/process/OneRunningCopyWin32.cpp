@@ -27,8 +27,7 @@ void OneRunningCopy::Release() {
     m_held.reset();
 }
 
-bool OneRunningCopy::Claim(EventLoop& /*loop*/, std::function<void()> bringToFront) {
-    m_bringToFront = std::move(bringToFront);
+bool OneRunningCopy::Claim(EventLoop& /*loop*/, std::function<void()> /*bringToFront*/) {
     auto held = std::make_unique<Held>();
     switch (held->mark.Take()) {
     case RunningCopyMark::Claim::Claimed:

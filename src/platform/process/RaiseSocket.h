@@ -19,9 +19,8 @@ inline constexpr std::size_t kLongestRaiseLine = 64;
 // directory ($XDG_RUNTIME_DIR), else in the temporary directory. The name comes from the
 // folder's bytes as they are, so that no two folders share one.
 std::string RaiseSocketPath(const std::string& settingsFolder);
-// A socket listening at `path`; none when it cannot be had, with the system's error in
-// `error` and what went wrong in `why`.
-Descriptor ListenOnRaiseSocket(const std::string& path, int& error, std::string& why);
+// A socket listening at `path`; none when it cannot be had, and then `why` says why.
+Descriptor ListenOnRaiseSocket(const std::string& path, std::string& why);
 // Asks the copy listening at `path` to come to the front, waiting up to `patience` for its
 // answer.
 OneRunningCopy::Answer AskToComeToFront(const std::string& path,

@@ -150,9 +150,8 @@ std::string RaiseSocketPath(const std::string& settingsFolder) {
     return SocketDirectory() + "/caddora-" + HashOf(CanonicalFolder(settingsFolder));
 }
 
-Descriptor ListenOnRaiseSocket(const std::string& path, int& error, std::string& why) {
+Descriptor ListenOnRaiseSocket(const std::string& path, std::string& why) {
     sockaddr_un address{};
-    error = 0;
     if (!AddressOf(path, address)) {
         why = path + ": the name is too long for a local socket";
         return Descriptor();
@@ -160,13 +159,11 @@ Descriptor ListenOnRaiseSocket(const std::string& path, int& error, std::string&
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!fd.Valid() ||
         ::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        error = errno;
-        why = path + ": " + std::strerror(error);
+        why = path + ": " + std::strerror(errno);
         return Descriptor();
     }
     if (::listen(fd.Get(), SOMAXCONN) != 0) {
-        error = errno;
-        why = path + ": " + std::strerror(error);
+        why = path + ": " + std::strerror(errno);
         ::unlink(path.c_str());
         return Descriptor();
     }

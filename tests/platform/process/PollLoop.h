@@ -75,7 +75,7 @@ private:
         }
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(wake - Clock::now()).count();
         if (::poll(fds.data(), fds.size(),
-                   static_cast<int>(std::clamp<decltype(wait)>(wait, 0, 1000))) < 0) {
+                   static_cast<int>(std::clamp<decltype(wait)>(wait, 0, kLongestWaitMs))) < 0) {
             return; // a signal: the round is over
         }
         for (std::size_t i = 0; i < fds.size(); ++i) {
@@ -108,6 +108,9 @@ private:
         call();
         return true;
     }
+
+    // What another thread does ends a run only once the loop looks again.
+    static constexpr int kLongestWaitMs = 10;
 
     std::map<int, Entry> m_entries;
     int m_lastId = 0;
