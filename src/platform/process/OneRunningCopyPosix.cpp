@@ -28,12 +28,15 @@ void Warn(const char* what, const std::string& why) {
 
 std::unique_ptr<RaiseListener> Listen(EventLoop& loop, const std::string& settingsFolder,
                                       std::function<void()> bringToFront) {
-    const std::string path = RaiseSocketPath(settingsFolder);
-    // A socket there is a killed copy's: no other copy listens for these settings while this
-    // one holds the lock.
-    ::unlink(path.c_str());
     std::string why;
-    Descriptor socket = ListenOnRaiseSocket(path, why);
+    const std::string path = MakeRaiseSocketPath(settingsFolder, why);
+    Descriptor socket;
+    if (!path.empty()) {
+        // A socket there is a killed copy's: no other copy listens for these settings while
+        // this one holds the lock.
+        ::unlink(path.c_str());
+        socket = ListenOnRaiseSocket(path, why);
+    }
     if (!socket.Valid()) {
         Warn("cannot tell a second start to raise this window", why);
         return nullptr;

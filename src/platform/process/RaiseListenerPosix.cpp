@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include <sys/socket.h>
+#include <unistd.h>
 
 RaiseListener::RaiseListener(EventLoop& loop, Descriptor socket, std::string path,
                              std::function<void()> bringToFront)
@@ -29,6 +30,10 @@ void RaiseListener::Accept() {
                 continue;
             }
             return; // EAGAIN: none left; anything else: the next wake-up tries again
+        }
+        if (!IsUsersPeer(fd)) {
+            ::close(fd); // anyone else is not heard
+            continue;
         }
         m_connections.push_back(Connection{Descriptor(fd), {}, nullptr});
         const auto connection = std::prev(m_connections.end());

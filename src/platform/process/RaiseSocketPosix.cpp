@@ -7,32 +7,60 @@
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The longest path a socket's address holds, with the zero after it.
+constexpr std::size_t kLongestSocketPath = sizeof(sockaddr_un::sun_path);
+
 // A later start waits this long for the running copy to take its connection.
 constexpr std::chrono::milliseconds kConnectPatience{1000};
 
-bool IsDirectory(const char* path) {
+// The runtime directory when it is the user's own: a directory (no link) of the effective
+// user's that nobody else may write to.
+std::string TrustedRuntimeDirectory() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
-    return ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+    if (runtime == nullptr || runtime[0] != '/' || ::lstat(runtime, &st) != 0 ||
+        !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 022) != 0) {
+        return std::string();
+    }
+    return runtime;
 }
 
-std::string SocketDirectory() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        runtime != nullptr && runtime[0] == '/' && IsDirectory(runtime)) {
-        return runtime;
-    }
+std::string TemporaryDirectory() {
     std::error_code error;
     const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
     return error ? std::string("/tmp") : temporary.native();
+}
+
+// Where the socket may live, best first: a folder of the program's in the runtime directory
+// when that can be trusted, else one named after the user in the temporary directory, which
+// everyone shares.
+std::vector<std::string> SocketFolders() {
+    std::vector<std::string> folders;
+    if (const std::string runtime = TrustedRuntimeDirectory(); !runtime.empty()) {
+        folders.push_back(runtime + "/caddora");
+    }
+    folders.push_back(TemporaryDirectory() + "/caddora-" + std::to_string(::geteuid()));
+    return folders;
+}
+
+// A folder only the user can use: a directory (no link) of the effective user's that nobody
+// else may enter. Whoever made one of that name first, only such a folder is used.
+bool IsPrivateFolder(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 077) == 0;
 }
 
 // The folder as one name: where it leads when it exists, else its absolute form without
@@ -66,7 +94,7 @@ std::string HashOf(std::string_view bytes) {
 bool AddressOf(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof address.sun_path) {
+    if (path.empty() || path.size() >= kLongestSocketPath) {
         return false;
     }
     std::memcpy(address.sun_path, path.data(), path.size());
@@ -146,8 +174,39 @@ std::string ReadLine(int fd, Clock::time_point deadline) {
 
 } // namespace
 
+bool IsUsersPeer(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
 std::string RaiseSocketPath(const std::string& settingsFolder) {
-    return SocketDirectory() + "/caddora-" + HashOf(CanonicalFolder(settingsFolder));
+    for (const std::string& folder : SocketFolders()) {
+        const std::string path = folder + "/" + HashOf(CanonicalFolder(settingsFolder));
+        if (path.size() < kLongestSocketPath && IsPrivateFolder(folder)) {
+            return path;
+        }
+    }
+    return std::string();
+}
+
+std::string MakeRaiseSocketPath(const std::string& settingsFolder, std::string& why) {
+    why.clear();
+    for (const std::string& folder : SocketFolders()) {
+        const std::string path = folder + "/" + HashOf(CanonicalFolder(settingsFolder));
+        why += why.empty() ? "" : "; ";
+        if (path.size() >= kLongestSocketPath) {
+            why += path + ": the name is too long for a local socket";
+        } else if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+            why += folder + ": " + std::strerror(errno);
+        } else if (!IsPrivateFolder(folder)) {
+            why += folder + ": not a folder of this user's alone";
+        } else {
+            return path;
+        }
+    }
+    return std::string();
 }
 
 Descriptor ListenOnRaiseSocket(const std::string& path, std::string& why) {
@@ -174,7 +233,8 @@ OneRunningCopy::Answer AskToComeToFront(const std::string& path,
                                         std::chrono::milliseconds patience) {
     sockaddr_un address{};
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!AddressOf(path, address) || !fd.Valid() || !Connect(fd.Get(), address)) {
+    if (!AddressOf(path, address) || !fd.Valid() || !Connect(fd.Get(), address) ||
+        !IsUsersPeer(fd.Get())) {
         return OneRunningCopy::Answer::NoCopy;
     }
     const Clock::time_point deadline = Clock::now() + patience;
