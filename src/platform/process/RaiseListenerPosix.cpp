@@ -17,28 +17,44 @@ RaiseListener::RaiseListener(EventLoop& loop, Descriptor socket, std::string pat
 
 RaiseListener::~RaiseListener() {
     m_connections.clear();
+    m_rest.reset();
     m_acceptable.reset();
     m_socket.Reset();
     ::unlink(m_path.c_str());
 }
 
 void RaiseListener::Accept() {
-    for (;;) {
+    for (int taken = 0; taken < kAcceptsPerTurn;) {
         const int fd = ::accept4(m_socket.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return; // EAGAIN: none left; anything else: the next wake-up tries again
+        if (fd >= 0) {
+            Take(fd);
+            ++taken;
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return; // none left
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            // Out of descriptors or memory: the connection stays pending, and asking again at
+            // once would only spin.
+            Rest();
+            return;
         }
-        if (!IsUsersPeer(fd)) {
-            ::close(fd); // anyone else is not heard
-            continue;
-        }
-        m_connections.push_back(Connection{Descriptor(fd), {}, nullptr});
-        const auto connection = std::prev(m_connections.end());
-        connection->readable = m_loop.WatchReadable(fd, [this, connection] { Read(connection); });
     }
+}
+
+void RaiseListener::Take(int fd) {
+    if (!IsUsersPeer(fd)) {
+        ::close(fd); // anyone else is not heard
+        return;
+    }
+    if (m_connections.size() >= kMostConnections) {
+        End(m_connections.begin()); // the oldest has had the longest to speak
+    }
+    m_connections.push_back(Connection{Descriptor(fd), {}, nullptr, nullptr});
+    const auto connection = std::prev(m_connections.end());
+    connection->readable = m_loop.WatchReadable(fd, [this, connection] { Read(connection); });
+    connection->expiry =
+        m_loop.CallAfter(kConnectionPatience, [this, connection] { End(connection); });
+    // A later start sends its request at once: it is answered before anything can push it out.
+    Read(connection);
 }
 
 void RaiseListener::Read(Connections::iterator connection) {
@@ -61,7 +77,19 @@ void RaiseListener::Read(Connections::iterator connection) {
         [[maybe_unused]] const ssize_t sent =
             ::send(connection->socket.Get(), kRaiseReply, std::strlen(kRaiseReply), MSG_NOSIGNAL);
     }
-    // Answered, or a line too long, or the other end went away: the connection ends, its
-    // watch with it.
+    // Answered, or a line too long, or the other end went away.
+    End(connection);
+}
+
+// The connection ends, its watches with it (one of which may be calling).
+void RaiseListener::End(Connections::iterator connection) {
     m_connections.erase(connection);
+}
+
+void RaiseListener::Rest() {
+    m_acceptable.reset();
+    m_rest = m_loop.CallAfter(kRestAfterFailure, [this] {
+        m_acceptable = m_loop.WatchReadable(m_socket.Get(), [this] { Accept(); });
+        m_rest.reset();
+    });
 }

@@ -22,8 +22,8 @@ using Clock = std::chrono::steady_clock;
 // The longest path a socket's address holds, with the zero after it.
 constexpr std::size_t kLongestSocketPath = sizeof(sockaddr_un::sun_path);
 
-// A later start waits this long for the running copy to take its connection.
-constexpr std::chrono::milliseconds kConnectPatience{1000};
+// Connections that wait for the running copy to take them; more are refused.
+constexpr int kPendingConnections = 16;
 
 // The runtime directory when it is the user's own: a directory (no link) of the effective
 // user's that nobody else may write to.
@@ -121,18 +121,10 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
+// A local socket connects at once or not at all: a busy copy's full backlog refuses the
+// connection rather than holding it, and the later start asks again.
 bool Connect(int fd, const sockaddr_un& address) {
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        return true;
-    }
-    // A full backlog of a busy copy makes the connection wait; anything else means no copy.
-    if ((errno != EAGAIN && errno != EINPROGRESS) ||
-        !WaitFor(fd, POLLOUT, Clock::now() + kConnectPatience)) {
-        return false;
-    }
-    int error = 0;
-    socklen_t size = sizeof error;
-    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+    return ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
 }
 
 bool WriteAll(int fd, std::string_view data, Clock::time_point deadline) {
@@ -221,7 +213,7 @@ Descriptor ListenOnRaiseSocket(const std::string& path, std::string& why) {
         why = path + ": " + std::strerror(errno);
         return Descriptor();
     }
-    if (::listen(fd.Get(), SOMAXCONN) != 0) {
+    if (::listen(fd.Get(), kPendingConnections) != 0) {
         why = path + ": " + std::strerror(errno);
         ::unlink(path.c_str());
         return Descriptor();
