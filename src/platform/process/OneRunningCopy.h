@@ -15,7 +15,7 @@
 class OneRunningCopy {
 public:
     enum class Answer {
-        NoCopy,   // nothing listens there (never started, or killed and its socket left)
+        NoCopy,   // no copy of this user's listens there (none runs, or one was killed)
         Answered, // a running copy came to the front
         Silent,   // a copy took the connection but did not answer in time
     };
@@ -31,8 +31,8 @@ public:
     // start asks; the loop outlives this object. FALSE when a copy already runs for the same
     // settings; it has then been asked to come to the front.
     bool Claim(EventLoop& loop, std::function<void()> bringToFront);
-    // Stops listening and takes the socket away; the end of a run that cannot destroy this
-    // object (the process exits from inside the toolkit) calls it.
+    // Stops listening, takes the socket away and lets the lock go; the end of a run that
+    // cannot destroy this object (the process exits from inside the toolkit) calls it.
     void Release();
     // What the copy that was already running answered, once Claim has said FALSE.
     Answer RunningCopy() const { return m_running; }
