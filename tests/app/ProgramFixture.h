@@ -4,7 +4,7 @@
 // stored distance of 1500, which the program starts at 1000: what the end of a run writes is
 // plain to see. Waits are polls with generous limits: the machine may be busy.
 #include "persistence/ClubDataFile.h"
-#include "platform/ui/SingleInstance.h"
+#include "platform/process/RaiseSocket.h"
 #include "support/AppTest.h"
 
 #include <QDeadlineTimer>
@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QThread>
 
+#include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <string>
 #include <sys/stat.h>
 
 class RunningProgram {
@@ -36,16 +39,16 @@ public:
         }
     }
 
-    static QString ServerName() {
-        return SingleInstance::ServerName(ToQString(AfxGetSettingsLocation()));
+    static std::string SocketPath() {
+        return RaiseSocketPath(OneRunningCopy::SettingsFolderOfThisUser());
     }
     // Until its event loop answers a request to come to the front: the main dialog runs,
     // and the signal handling is in place.
-    bool WaitUntilAnswering(const QString& serverName = ServerName()) {
+    bool WaitUntilAnswering() {
         const QDeadlineTimer deadline(kPatienceMs);
         while (!deadline.hasExpired() && Running()) {
-            if (SingleInstance::AskToComeToFront(serverName, 2000) ==
-                SingleInstance::Answer::Answered) {
+            if (AskToComeToFront(SocketPath(), std::chrono::milliseconds(2000)) ==
+                OneRunningCopy::Answer::Answered) {
                 return true;
             }
             QThread::msleep(20);

@@ -72,7 +72,7 @@ TEST_F(SessionEnd, ALostDisplayEndsTheRunAsAlwaysWithoutACrash) {
     EXPECT_EQ(errors.find("ERROR: AddressSanitizer"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("runtime error"), std::string::npos) << errors;
     ExpectTheRunEndedAsAlways();
-    EXPECT_FALSE(QFile::exists(RunningProgram::ServerName())) << "no socket left behind";
+    EXPECT_FALSE(std::filesystem::exists(RunningProgram::SocketPath())) << "no socket left behind";
 }
 
 // In the program the signal arrives through the event loop; here it is the same call, made

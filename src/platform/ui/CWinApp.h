@@ -51,6 +51,3 @@ CWinApp* AfxGetApp();
 int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();
-// Where this user's settings live; a second start meets the first through it (over Win32 the
-// session's mutex does that).
-CString AfxGetSettingsLocation();

@@ -1,13 +1,14 @@
 #include "platform/ui/CWinApp.h"
 
+#include "platform/process/OneRunningCopy.h"
+#include "platform/process/TerminationSignals.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/qt/EventLoopBridge.h"
 #include "platform/ui/qt/Handles.h"
 #include "platform/ui/qt/QtConvert.h"
-#include "platform/ui/SingleInstance.h"
-#include "platform/ui/TerminationSignals.h"
 
-#ifndef _WIN32
-#include "platform/core/KnownFolders.h"
+#ifdef _WIN32
+#include "platform/ui/qt/DialogWindowMarker.h"
 #endif
 
 #include <QApplication>
@@ -58,7 +59,7 @@ public:
         }
     }
 
-    void Enter(CWinApp& app, SingleInstance& instance, Stage stage) {
+    void Enter(CWinApp& app, OneRunningCopy& instance, Stage stage) {
         m_app = &app;
         m_instance = &instance;
         m_stage = stage;
@@ -71,7 +72,7 @@ public:
 
 private:
     CWinApp* m_app = nullptr;
-    SingleInstance* m_instance = nullptr;
+    OneRunningCopy* m_instance = nullptr;
     Stage m_stage = Stage::None;
 };
 
@@ -80,7 +81,7 @@ RunInProgress& CurrentRun() {
     return run;
 }
 
-int RunInstance(CWinApp& app, SingleInstance& instance) {
+int RunInstance(CWinApp& app, OneRunningCopy& instance) {
     RunInProgress& run = CurrentRun();
     run.Enter(app, instance, RunInProgress::Stage::Starting);
     const BOOL runLoop = app.InitInstance();
@@ -142,17 +143,6 @@ void AfxInitToolkit() {
     QApplication::setOrganizationName(QStringLiteral("Holverra"));
 }
 
-CString AfxGetSettingsLocation() {
-#ifdef _WIN32
-    // The registry of the current user.
-    return FromQString(
-        QStringLiteral("HKEY_CURRENT_USER of %1\\%2")
-            .arg(qEnvironmentVariable("USERDOMAIN"), qEnvironmentVariable("USERNAME")));
-#else
-    return GetRegistryHivePath();
-#endif
-}
-
 int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     if (app.m_pszAppVersion != nullptr) {
         QCoreApplication::setApplicationVersion(QString::fromUtf8(app.m_pszAppVersion));
@@ -162,13 +152,18 @@ int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     AfxInitToolkit();
+    EventLoopBridge loop;
     // From here on a termination signal ends the run the way the player would.
-    const TerminationSignals terminationSignals([&app] { app.EndSession(); });
+    const TerminationSignals terminationSignals(loop, [&app] { app.EndSession(); });
 
-    SingleInstance instance(ToQString(AfxGetSettingsLocation()));
-    if (!instance.Claim([&app] { app.BringWindowsToFront(); })) {
+#ifdef _WIN32
+    // A later start finds this copy's main window by its mark.
+    const DialogWindowMarker marker;
+#endif
+    OneRunningCopy instance(OneRunningCopy::SettingsFolderOfThisUser());
+    if (!instance.Claim(loop, [&app] { app.BringWindowsToFront(); })) {
         // Nothing of the player's was touched. 1 says the running copy did not answer.
-        return instance.RunningCopy() == SingleInstance::Answer::Answered ? 0 : 1;
+        return instance.RunningCopy() == OneRunningCopy::Answer::Answered ? 0 : 1;
     }
     // The desktop session ends (a logout): the session manager asks for the data first.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,

@@ -1,7 +1,7 @@
 #include "platform/ui/CWinApp.h"
 
+#include "platform/process/RunningCopy.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/RunningCopy.h"
 #include "platform/ui/win32/DialogWindowWin32.h"
 #include "platform/ui/win32/MessageLoop.h"
 

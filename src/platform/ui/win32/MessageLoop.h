@@ -2,7 +2,7 @@
 // The message loop of the dialogs on Win32: a modal dialog runs one of its own; what it
 // does with each message is here, so that a test that drives dialogs without a modal loop
 // does the same.
-#include "platform/ui/RunningCopy.h" // kDialogWindowProperty, which marks the dialogs
+#include "platform/process/RunningCopy.h" // kDialogWindowProperty, which marks the dialogs
 #include "platform/ui/UiApi.h"
 
 // Gives a message to the keyboard handling of the dialog it is for: the dialog's accelerator

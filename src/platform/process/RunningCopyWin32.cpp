@@ -1,4 +1,4 @@
-#include "platform/ui/RunningCopy.h"
+#include "platform/process/RunningCopy.h"
 
 #include <windows.h>
 

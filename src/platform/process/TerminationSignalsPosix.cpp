@@ -1,9 +1,7 @@
 // A signal handler may do almost nothing safely; this one only writes the signal's number
-// to one end of a socket pair. The other end wakes the event loop through a socket notifier,
-// and the real work runs there, on the user-interface thread.
-#include "platform/ui/TerminationSignals.h"
-
-#include <QSocketNotifier>
+// to one end of a socket pair. The event loop watches the other end, and the real work runs
+// there, on the loop's thread.
+#include "platform/process/TerminationSignals.h"
 
 #include <array>
 #include <cerrno>
@@ -15,7 +13,7 @@ namespace {
 
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 
-// [0] is written by the handler, [1] read by the notifier. Both ends never block: a burst
+// [0] is written by the handler, [1] read from the loop. Both ends never block: a burst
 // of signals that fills the pair loses bytes, not the wake-up.
 int g_pair[2] = {-1, -1};
 
@@ -29,25 +27,23 @@ extern "C" void OnTerminationSignal(int signo) {
 } // namespace
 
 struct TerminationSignals::Watch {
-    std::unique_ptr<QSocketNotifier> notifier;
+    std::unique_ptr<EventLoop::Watch> readable;
     std::array<struct sigaction, kSignals.size()> previous{};
     std::array<bool, kSignals.size()> installed{};
 };
 
-TerminationSignals::TerminationSignals(std::function<void()> onSignal)
+TerminationSignals::TerminationSignals(EventLoop& loop, std::function<void()> onSignal)
     : m_watch(std::make_unique<Watch>()) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_pair) != 0) {
         g_pair[0] = g_pair[1] = -1;
         return;
     }
-    m_watch->notifier = std::make_unique<QSocketNotifier>(g_pair[1], QSocketNotifier::Read);
-    QObject::connect(m_watch->notifier.get(), &QSocketNotifier::activated,
-                     [onSignal = std::move(onSignal)] {
-                         char drained[64];
-                         while (::read(g_pair[1], drained, sizeof drained) > 0) {
-                         }
-                         onSignal();
-                     });
+    m_watch->readable = loop.WatchReadable(g_pair[1], [onSignal = std::move(onSignal)] {
+        char drained[64];
+        while (::read(g_pair[1], drained, sizeof drained) > 0) {
+        }
+        onSignal();
+    });
 
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
@@ -71,7 +67,7 @@ TerminationSignals::~TerminationSignals() {
             ::sigaction(kSignals[i], &m_watch->previous[i], nullptr);
         }
     }
-    m_watch->notifier.reset();
+    m_watch->readable.reset();
     for (int& fd : g_pair) {
         if (fd >= 0) {
             ::close(fd);
