@@ -31,6 +31,39 @@ BYTE* PutDateTime(BYTE* out, const COleDateTime& dt) {
 
 } // namespace
 
+bool detail::FindLongText(const BYTE* in, std::size_t available, std::size_t at, Text& text) {
+    std::size_t p = at;
+    std::uint64_t length = 0;
+    // The next `bytes` little-endian bytes as the length; false when they are not at hand.
+    const auto take = [&](std::size_t bytes) {
+        if (p > available || available - p < bytes) {
+            return false;
+        }
+        length = 0;
+        for (std::size_t i = 0; i < bytes; ++i) {
+            length |= std::uint64_t{in[p + i]} << (8 * i);
+        }
+        p += bytes;
+        return true;
+    };
+    text.wide = false;
+    if (!take(1) || (length == kByteEscape && !take(2))) {
+        return false;
+    }
+    if (length == 0xFFFE) { // the UTF-16 tag: the length forms begin again after it
+        text.wide = true;
+        if (!take(1) || (length == kByteEscape && !take(2))) {
+            return false;
+        }
+    }
+    if ((length == 0xFFFF && !take(4)) || (length == 0xFFFFFFFF && !take(8))) {
+        return false;
+    }
+    text.at = p;
+    text.length = static_cast<std::size_t>(length);
+    return length <= CString::kMaxLength;
+}
+
 std::uint64_t StoredBytes(const CGolfClub& club) {
     return kExtraAt + StoredTextBytes(static_cast<std::uint64_t>(club.m_strExtra.GetLength())) +
            kDistancesBytes +

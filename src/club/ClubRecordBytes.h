@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace club_record {
 
@@ -33,8 +34,9 @@ inline constexpr std::size_t kSmallestBytes =
 struct Text {
     std::size_t at = 0;     // where its characters begin
     std::size_t length = 0; // in characters
+    bool wide = false;      // UTF-16 characters, else 8-bit ones (Windows-1252)
     // The bytes of its characters.
-    std::size_t Bytes() const { return 2 * length; }
+    std::size_t Bytes() const { return wide ? 2 * length : length; }
     std::size_t End() const { return at + Bytes(); }
 };
 
@@ -62,19 +64,35 @@ inline std::uint32_t GetLe32(const BYTE* p) {
     return v;
 }
 
-// The text whose length form begins at `at`, when it is short and UTF-16 and its characters
-// are in the bytes at hand.
+// A text in one of the longer length forms (FF then 16 bits, FF FFFF then 32 bits,
+// FF FFFF FFFFFFFF then 64 bits, each with the UTF-16 tag or without it), read as the
+// archive reads them. False when the length form goes on beyond the bytes at hand, or names
+// more characters than a text can hold.
+bool FindLongText(const BYTE* in, std::size_t available, std::size_t at, Text& text);
+
+// The text whose length form begins at `at`, when its characters are in the bytes at hand.
+// The two short forms, which nearly every text takes, are told apart here.
 inline bool FindText(const BYTE* in, std::size_t available, std::size_t at, Text& text) {
-    if (at > available || available - at < kShortTextHeader) {
+    if (at >= available) {
         return false;
     }
     const BYTE* p = in + at;
-    if (p[0] != kByteEscape || p[1] != 0xFE || p[2] != 0xFF || p[3] == kByteEscape) {
-        return false;
+    if (available - at >= kShortTextHeader && p[0] == kByteEscape && p[1] == 0xFE && p[2] == 0xFF &&
+        p[3] != kByteEscape) {
+        text = Text{at + kShortTextHeader, p[3], true};
+    } else if (p[0] != kByteEscape) {
+        text = Text{at + 1, p[0], false};
+    } else {
+        // Through a copy of its own, so that the caller's record of the fields need not
+        // leave the registers for the rare call.
+        Text longer;
+        if (!FindLongText(in, available, at, longer)) {
+            return false;
+        }
+        text = longer;
     }
-    text.at = at + kShortTextHeader;
-    text.length = p[3];
-    return text.End() <= available;
+    // No length here is near the size's limit: the longer forms stop at a text's largest.
+    return text.Bytes() <= available - text.at;
 }
 
 inline bool StatusAccepted(const BYTE* p) {
@@ -114,16 +132,22 @@ inline char* ReadText(const BYTE* in, const Text& text, CString& str, char* stor
         str.Empty();
         return storage;
     }
-    CopyText(str.UseStorage(storage, text.length), in + text.at, text.Bytes());
+    char16_t* chars = str.UseStorage(storage, text.length);
+    if (text.wide) {
+        CopyText(chars, in + text.at, text.Bytes());
+    } else {
+        CString::Windows1252ToUtf16(
+            std::string_view(reinterpret_cast<const char*>(in + text.at), text.length), chars);
+    }
     return storage + StorageFor(text);
 }
 
 } // namespace detail
 
-// Finds the record that begins at `in` when the `available` bytes there hold all of it, its
-// texts are short, in the UTF-16 form, and its date-times have a status the archive
-// accepts. False for anything else (a record that goes on beyond these bytes, another form,
-// damage), which the field-by-field reading then takes.
+// Finds the record that begins at `in` when the `available` bytes there hold all of it and
+// its date-times have a status the archive accepts; its texts may take either form (UTF-16
+// or 8-bit) and any length form. False for anything else (a record that goes on beyond these
+// bytes, damage), which the field-by-field reading then takes.
 inline bool Find(const BYTE* in, std::size_t available, Found& found) {
     using namespace detail;
     if (!kLittleEndian || !FindText(in, available, kExtraAt, found.extra)) {
