@@ -6,10 +6,12 @@
 // sample is taken on its own: the table a load built is deleted outside its timing. Two
 // baselines for a load: reading the file in pieces of 4 KiB into one small buffer (raw4k),
 // and reading it in one call into a buffer of its size (rawfile). The load is measured in a
-// loop in this process (LoadClubFile) and once per fresh process (LoadClubFileFresh: this
-// program started anew for every sample, so that the load meets a cold heap as the program
-// does at start-up). A save is measured against writing the same bytes to a temporary
-// file, flushing it to the disk and renaming it over the target, as a save does (rawwrite).
+// loop in this process (LoadClubFile; LoadClubFileEightBit for the same table with its texts
+// in the 8-bit form that other tools may write) and once per fresh process
+// (LoadClubFileFresh: this program started anew for every sample, so that the load meets a
+// cold heap as the program does at start-up). A save is measured against writing the same
+// bytes to a temporary file, flushing it to the disk and renaming it over the target, as a
+// save does (rawwrite).
 //
 // Counters: the medians (µs) and the ratios, each with its goal: load_x_raw4k <= 3 (also
 // against rawfile), save_x_raw <= 3, and, once per fresh process, the memory the loaded table
@@ -25,6 +27,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -83,9 +86,50 @@ void UseDirectories(const fs::path& root) {
     SetModuleFilePathOverride(CString::FromUtf8((root / "caddora").string()));
 }
 
+// How the texts of a table are written: as a save writes them (UTF-16), or untagged in 8-bit
+// characters, as other tools may write the file.
+enum class Texts { wide, eightBit };
+
+void PutWord(std::vector<char>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<char>(v >> (8 * i)));
+    }
+}
+
+// The table's file with every text in the 8-bit form (the texts here are short and ASCII).
+std::vector<char> EightBitFile(const CClubList& clubs) {
+    std::vector<char> out;
+    PutWord(out, 0);
+    PutWord(out, static_cast<std::uint32_t>(clubs.GetCount()));
+    const auto text = [&](const CString& s) {
+        out.push_back(static_cast<char>(s.GetLength()));
+        for (char16_t c : s.Str()) {
+            out.push_back(static_cast<char>(c));
+        }
+    };
+    const auto date = [&](const COleDateTime& dt) {
+        PutWord(out, static_cast<std::uint32_t>(dt.m_status));
+        char days[8];
+        std::memcpy(days, &dt.m_dt, 8);
+        out.insert(out.end(), days, days + 8);
+    };
+    for (auto pos = clubs.GetHeadPosition(); pos;) {
+        const CGolfClub* club = clubs.GetNext(pos);
+        PutWord(out, 0);
+        PutWord(out, static_cast<std::uint32_t>(club->m_nClubId));
+        text(club->m_strExtra);
+        PutWord(out, static_cast<std::uint32_t>(club->m_nMaleDistance));
+        PutWord(out, static_cast<std::uint32_t>(club->m_nFemaleDistance));
+        text(club->m_strName);
+        date(club->m_dtCreated);
+        date(club->m_dtModified);
+    }
+    return out;
+}
+
 class Sandbox {
 public:
-    explicit Sandbox(int clubs) {
+    explicit Sandbox(int clubs, Texts texts = Texts::wide) {
         std::string pattern = (fs::temp_directory_path() / "caddora-bench-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             std::abort();
@@ -96,6 +140,11 @@ public:
         BuildClubs(table, clubs);
         if (!SerializeClubs(table, CArchive::store)) {
             std::abort();
+        }
+        if (texts == Texts::eightBit) {
+            const std::vector<char> bytes = EightBitFile(table);
+            std::ofstream(DataFile().ToUtf8(), std::ios::binary | std::ios::trunc)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
     }
     ~Sandbox() {
@@ -210,8 +259,8 @@ std::string GoalLabel(const std::vector<std::pair<std::string, double>>& ratios)
     return label;
 }
 
-void LoadClubFile(benchmark::State& state) {
-    const Sandbox sandbox(static_cast<int>(state.range(0)));
+void LoadAgainstRaw(benchmark::State& state, Texts texts) {
+    const Sandbox sandbox(static_cast<int>(state.range(0)), texts);
     const CString path = Sandbox::DataFile();
     std::vector<double> load, raw4k, rawFile;
     int turn = 0;
@@ -242,6 +291,15 @@ void LoadClubFile(benchmark::State& state) {
     state.counters["load_x_raw4k"] = l / r;
     state.counters["load_x_rawfile"] = l / w;
     state.SetLabel(GoalLabel({{"load_x_raw4k", l / r}}));
+}
+
+void LoadClubFile(benchmark::State& state) {
+    LoadAgainstRaw(state, Texts::wide);
+}
+
+// The same table with its texts in the 8-bit form.
+void LoadClubFileEightBit(benchmark::State& state) {
+    LoadAgainstRaw(state, Texts::eightBit);
 }
 
 void SaveClubFile(benchmark::State& state) {
@@ -382,6 +440,11 @@ void LoadClubFileFresh(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(LoadClubFile)->Arg(14)->Arg(100000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(LoadClubFileEightBit)
+    ->Arg(14)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadClubFileFresh)
     ->Arg(100000)
     ->Iterations(kFreshRounds)

@@ -1,5 +1,6 @@
 #include "persistence/ClubDataFile.h"
 
+#include "club/ClubRecordBytes.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
@@ -211,8 +212,7 @@ std::uint64_t StoredBytes(const CClubList& clubs) {
     std::uint64_t bytes = 8;
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        bytes += 8 + StoredTextBytes(club->m_strExtra.GetLength()) + 8 +
-                 StoredTextBytes(club->m_strName.GetLength()) + 24;
+        bytes += club_record::StoredBytes(*club);
     }
     return bytes;
 }

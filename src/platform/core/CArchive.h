@@ -24,7 +24,6 @@ public:
 
     BOOL IsLoading() const { return (m_nMode & load) != 0; }
     BOOL IsStoring() const { return (m_nMode & load) == 0; }
-    CFile* GetFile() const { return m_pFile; }
 
     // The bytes read, fewer than asked only at the end of the file.
     UINT Read(void* lpBuf, UINT nMax);

@@ -50,7 +50,6 @@ public:
     void SeekToBegin() { Seek(0, begin); }
 
     BOOL IsOpen() const { return m_hFile != kNoFileHandle; }
-    const CString& GetFilePath() const { return m_strFileName; }
     // The system's handle of the open file; kNoFileHandle when none (a memory file).
     FileHandle GetFileHandle() const { return m_hFile; }
 

@@ -144,13 +144,16 @@ CString CString::FromUtf8(std::string_view utf8) {
 }
 
 CString CString::FromWindows1252(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+    std::u16string out(bytes.size(), u'\0');
+    Windows1252ToUtf16(bytes, out.data());
+    return CString(std::u16string_view(out));
+}
+
+void CString::Windows1252ToUtf16(std::string_view bytes, char16_t* out) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out += (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
+        *out++ = (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
     }
-    return CString(std::u16string_view(out));
 }
 
 std::string CString::ToUtf8() const {

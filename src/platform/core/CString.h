@@ -31,6 +31,8 @@ public:
     static CString FromUtf8(std::string_view utf8);
     // 8-bit text in the Windows-1252 code page, as older data files hold it.
     static CString FromWindows1252(std::string_view bytes);
+    // The same characters written to `out`, one for each byte.
+    static void Windows1252ToUtf16(std::string_view bytes, char16_t* out);
     std::string ToUtf8() const;
 
     // Loads string resource nID; the text is empty (and the result FALSE) when there is none.

@@ -17,8 +17,8 @@ std::size_t PageSize() {
     return size;
 }
 
-// What a block of `bytes` takes: whole pages, at least one.
-std::size_t PagesFor(std::size_t bytes) {
+// The size a block of `bytes` takes: `bytes` rounded up to whole pages, at least one page.
+std::size_t RoundUpToPages(std::size_t bytes) {
     const std::size_t unit = PageSize();
     return (std::max<std::size_t>(bytes, 1) + unit - 1) / unit * unit;
 }
@@ -26,7 +26,7 @@ std::size_t PagesFor(std::size_t bytes) {
 } // namespace
 
 void* AllocatePages(std::size_t bytes) {
-    const std::size_t size = PagesFor(bytes);
+    const std::size_t size = RoundUpToPages(bytes);
     if (size < kLargePage) {
         void* block =
             ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -59,8 +59,8 @@ void* AllocatePages(std::size_t bytes) {
 }
 
 void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
-    const std::size_t size = PagesFor(bytes);
-    const std::size_t keep = PagesFor(keepBytes);
+    const std::size_t size = RoundUpToPages(bytes);
+    const std::size_t keep = RoundUpToPages(keepBytes);
     if (block != nullptr && keep < size) {
         ::munmap(static_cast<char*>(block) + keep, size - keep);
     }
@@ -68,6 +68,6 @@ void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
 
 void FreePages(void* block, std::size_t bytes) noexcept {
     if (block != nullptr) {
-        ::munmap(block, PagesFor(bytes));
+        ::munmap(block, RoundUpToPages(bytes));
     }
 }

@@ -16,8 +16,8 @@ std::size_t PageSize() {
     return size;
 }
 
-// What a block of `bytes` takes: whole pages, at least one.
-std::size_t PagesFor(std::size_t bytes) {
+// The size a block of `bytes` takes: `bytes` rounded up to whole pages, at least one page.
+std::size_t RoundUpToPages(std::size_t bytes) {
     const std::size_t unit = PageSize();
     return (std::max<std::size_t>(bytes, 1) + unit - 1) / unit * unit;
 }
@@ -35,8 +35,8 @@ void* AllocatePages(std::size_t bytes) {
 }
 
 void TrimPages(void* block, std::size_t bytes, std::size_t keepBytes) noexcept {
-    const std::size_t size = PagesFor(bytes);
-    const std::size_t keep = PagesFor(keepBytes);
+    const std::size_t size = RoundUpToPages(bytes);
+    const std::size_t keep = RoundUpToPages(keepBytes);
     if (block != nullptr && keep < size) {
         ::VirtualFree(static_cast<char*>(block) + keep, size - keep, MEM_DECOMMIT);
     }

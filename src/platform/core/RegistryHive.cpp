@@ -354,6 +354,67 @@ private:
     std::map<std::u16string, std::size_t> m_index;
 };
 
+// The key that a file's value lines belong to: none before the first key line, and none
+// under a key the file deletes, whose values are still read (and dropped).
+struct KeyInForce {
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t index = kNone;
+    bool deleted = false;
+};
+
+// A "[key]" or "[-key]" line; false when it is damage.
+bool ParseKeyLine(std::u16string_view l, HiveBuilder& built, KeyInForce& current) {
+    const std::size_t close = l.rfind(u']');
+    if (close == std::u16string_view::npos || close < 2 || !Trim(l.substr(close + 1)).empty()) {
+        return false;
+    }
+    const std::u16string_view path = l.substr(1, close - 1);
+    current.deleted = path.front() == u'-';
+    if (current.deleted) {
+        built.DeleteKey(CRegistryHive::NormalizePath(path.substr(1)));
+        current.index = KeyInForce::kNone;
+        return true;
+    }
+    const std::u16string normalized = CRegistryHive::NormalizePath(path);
+    // "[\-Name]" names a key "-Name", which would be written back as a deletion.
+    if (normalized.empty() || normalized.front() == u'-') {
+        return false;
+    }
+    current.index = built.CreateKey(normalized);
+    return true;
+}
+
+// A value line ("name"=data, or @=data for the default value) under the key in force;
+// false when it is damage.
+bool ParseValueLine(std::u16string_view l, HiveBuilder& built, const KeyInForce& current) {
+    if (current.index == KeyInForce::kNone && !current.deleted) {
+        return false; // a value before any key
+    }
+    CRegistryHive::Value value;
+    std::size_t pos = 0;
+    if (l.front() == u'@') {
+        pos = 1;
+    } else if (!ParseQuoted(l, pos, value.name)) {
+        return false;
+    }
+    while (pos < l.size() && (l[pos] == u' ' || l[pos] == u'\t')) {
+        ++pos;
+    }
+    bool deleted = false;
+    if (pos >= l.size() || l[pos] != u'=' || !ParseData(l.substr(pos + 1), value, deleted)) {
+        return false;
+    }
+    if (current.index == KeyInForce::kNone) {
+        return true; // a value of a key the file deletes
+    }
+    if (deleted) {
+        built.DeleteValue(current.index, value.name);
+    } else {
+        built.SetValue(current.index, std::move(value));
+    }
+    return true;
+}
+
 } // namespace
 
 bool CRegistryHive::CanStore(std::u16string_view keyPath, const Value* value) {
@@ -418,9 +479,7 @@ bool CRegistryHive::Parse(std::string_view bytes) {
     const std::vector<std::u16string> lines = LogicalLines(text);
     HiveBuilder built;
     bool headerSeen = false;
-    constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
-    std::size_t current = kNoKey;
-    bool currentDeleted = false;
+    KeyInForce current;
     for (const std::u16string& line : lines) {
         const std::u16string_view l = Trim(line);
         if (l.empty() || l.front() == u';') {
@@ -433,51 +492,10 @@ bool CRegistryHive::Parse(std::string_view bytes) {
             headerSeen = true;
             continue;
         }
-        if (l.front() == u'[') {
-            const std::size_t close = l.rfind(u']');
-            if (close == std::u16string_view::npos || close < 2 ||
-                !Trim(l.substr(close + 1)).empty()) {
-                return false;
-            }
-            std::u16string_view path = l.substr(1, close - 1);
-            currentDeleted = path.front() == u'-';
-            if (currentDeleted) {
-                built.DeleteKey(NormalizePath(path.substr(1)));
-                current = kNoKey;
-                continue;
-            }
-            const std::u16string normalized = NormalizePath(path);
-            // "[\-Name]" names a key "-Name", which would be written back as a deletion.
-            if (normalized.empty() || normalized.front() == u'-') {
-                return false;
-            }
-            current = built.CreateKey(normalized);
-            continue;
-        }
-        if (current == kNoKey && !currentDeleted) {
-            return false; // a value before any key
-        }
-        Value value;
-        std::size_t pos = 0;
-        if (l.front() == u'@') {
-            pos = 1;
-        } else if (!ParseQuoted(l, pos, value.name)) {
+        const bool sound =
+            l.front() == u'[' ? ParseKeyLine(l, built, current) : ParseValueLine(l, built, current);
+        if (!sound) {
             return false;
-        }
-        while (pos < l.size() && (l[pos] == u' ' || l[pos] == u'\t')) {
-            ++pos;
-        }
-        bool deleted = false;
-        if (pos >= l.size() || l[pos] != u'=' || !ParseData(l.substr(pos + 1), value, deleted)) {
-            return false;
-        }
-        if (current == kNoKey) {
-            continue; // a value of a key the file deletes
-        }
-        if (deleted) {
-            built.DeleteValue(current, value.name);
-        } else {
-            built.SetValue(current, std::move(value));
         }
     }
     if (!headerSeen) {

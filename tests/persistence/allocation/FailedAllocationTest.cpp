@@ -19,15 +19,27 @@ namespace {
 // Allocations that may still succeed; negative when none is to fail.
 long g_allocationsLeft = -1;
 
-// The same table as the program saves it (texts of 16-bit characters, which a load keeps in
-// the list's own storage), and as older files hold it (texts of 8-bit characters, each
-// widened into a text of its own, so that allocations fail in the middle of the table too).
+// The same table as the program saves it (texts of 16-bit characters), and as older files
+// hold it (texts of 8-bit characters); a load keeps both in the list's own storage. In the
+// second, one club's extra text is longer than the archive's largest buffer: that club is
+// read field by field, its text into a block of its own, so that allocations fail in the
+// middle of the table too.
 std::vector<unsigned char> WithEightBitTexts(const CClubList& clubs) {
+    constexpr std::int32_t kLongTextAt = 7;
+    constexpr std::int32_t kLongText = 70000;
     ClubFileBytes bytes;
     bytes.Word(0).Word(clubs.GetCount());
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        bytes.Word(0).Word(club->m_nClubId).Raw({0});
+        bytes.Word(0).Word(club->m_nClubId);
+        if (club->m_nClubId == kLongTextAt) {
+            bytes.Raw({0xFF, 0xFF, 0xFF}).Word(kLongText);
+            for (std::int32_t i = 0; i < kLongText; ++i) {
+                bytes.Raw({'x'});
+            }
+        } else {
+            bytes.Raw({0});
+        }
         bytes.Word(club->m_nMaleDistance).Word(club->m_nFemaleDistance);
         bytes.Raw({static_cast<unsigned char>(club->m_strName.GetLength())});
         for (char c : club->m_strName.ToUtf8()) {
