@@ -2,7 +2,7 @@
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {
-        {AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr}};
+        {AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr, nullptr}};
     static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }

@@ -8,13 +8,14 @@ class CDC;
 class CWnd;
 
 struct AFX_MSGMAP_ENTRY {
-    enum Kind { End, Command, CtlColor, CtlColorReflect };
+    enum Kind { End, Command, CtlColor, CtlColorReflect, DrawItem };
     Kind kind;
     UINT nID;
     UINT nCode;
     void (CCmdTarget::*pfnCommand)();
     HBRUSH (CCmdTarget::*pfnCtlColor)(CDC*, CWnd*, UINT);
     HBRUSH (CCmdTarget::*pfnCtlColorReflect)(CDC*, UINT);
+    void (CCmdTarget::*pfnDrawItem)(int, DRAWITEMSTRUCT*);
 };
 
 struct AFX_MSGMAP {
@@ -60,7 +61,7 @@ private:
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr }                                     \
+    { AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                                     \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
@@ -73,6 +74,7 @@ private:
      code,                                                                                         \
      static_cast<void (CCmdTarget::*)()>(memberFxn),                                               \
      nullptr,                                                                                      \
+     nullptr,                                                                                      \
      nullptr},
 #define ON_COMMAND(id, memberFxn) ON_COMMAND_CODE(id, 0, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND_CODE(id, BN_CLICKED, memberFxn)
@@ -83,6 +85,7 @@ private:
      0,                                                                                            \
      nullptr,                                                                                      \
      static_cast<HBRUSH (CCmdTarget::*)(CDC*, CWnd*, UINT)>(&ThisClass::OnCtlColor),               \
+     nullptr,                                                                                      \
      nullptr},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     {AFX_MSGMAP_ENTRY::CtlColorReflect,                                                            \
@@ -90,4 +93,13 @@ private:
      0,                                                                                            \
      nullptr,                                                                                      \
      nullptr,                                                                                      \
-     static_cast<HBRUSH (CCmdTarget::*)(CDC*, UINT)>(&ThisClass::CtlColor)},
+     static_cast<HBRUSH (CCmdTarget::*)(CDC*, UINT)>(&ThisClass::CtlColor),                        \
+     nullptr},
+#define ON_WM_DRAWITEM()                                                                           \
+    {AFX_MSGMAP_ENTRY::DrawItem,                                                                   \
+     0,                                                                                            \
+     0,                                                                                            \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     nullptr,                                                                                      \
+     static_cast<void (CCmdTarget::*)(int, DRAWITEMSTRUCT*)>(&ThisClass::OnDrawItem)},

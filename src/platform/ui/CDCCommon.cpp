@@ -3,6 +3,7 @@
 #include "platform/ui/CDC.h"
 
 #include "platform/ui/CFont.h"
+#include "platform/ui/CPen.h"
 
 #include <utility>
 
@@ -18,6 +19,19 @@ HFONT CDC::SelectObject(HFONT hFont) {
         return nullptr;
     }
     const HFONT previous = std::exchange(m_hFont, hFont);
+    ApplyToDevice();
+    return previous;
+}
+
+HPEN CDC::SelectObject(CPen* pPen) {
+    return SelectObject(pPen != nullptr ? pPen->m_hObject : nullptr);
+}
+
+HPEN CDC::SelectObject(HPEN hPen) {
+    if (hPen == nullptr) {
+        return nullptr;
+    }
+    const HPEN previous = std::exchange(m_hPen, hPen);
     ApplyToDevice();
     return previous;
 }
@@ -38,6 +52,10 @@ int CDC::SetBkMode(int nBkMode) {
     const int previous = std::exchange(m_nBkMode, nBkMode);
     ApplyToDevice();
     return previous;
+}
+
+POINT CDC::MoveTo(int x, int y) {
+    return std::exchange(m_ptCurrent, POINT{x, y});
 }
 
 bool operator==(const CDC& a, const CDC& b) {

@@ -84,6 +84,9 @@ public:
     // The font a control currently draws with, as given by the template or WM_SETFONT.
     HFONT GetControlFont(HWND hWnd) const;
     void SetControlFont(HWND hWnd, HFONT hFont);
+    // An owner-drawn control (SS_OWNERDRAW) is to be painted: the dialog's draw handler
+    // (ON_WM_DRAWITEM) paints it through the device context of the structure.
+    void SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct);
     // DDX_Control: binds the member to the control's widget, once.
     void BindControl(int nIDC, CWnd& rControl);
 

@@ -64,6 +64,12 @@ HBRUSH CDialog::SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
+void CDialog::SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct) {
+    if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::DrawItem)) {
+        (this->*entry->pfnDrawItem)(nIDCtl, lpDrawItemStruct);
+    }
+}
+
 const DialogTemplate* CDialog::BeginNewWindow() {
     ReleaseWindow(true);
     m_bEnded = FALSE;

@@ -12,12 +12,28 @@ class CWnd;
 namespace control_kinds {
 
 // The entries of a table of kinds, in its order.
-enum Kind { StaticText, StaticPicture, Edit, PushButton, RadioButton, UpDown, ListView };
+enum Kind {
+    StaticText,
+    StaticPicture,
+    StaticOwnerDrawn,
+    Edit,
+    PushButton,
+    RadioButton,
+    UpDown,
+    ListView
+};
 
 inline Kind KindOf(const DialogItemTemplate& item) {
     switch (item.windowClass) {
     case ControlClass::Static:
-        return (item.style & SS_TYPEMASK) == SS_BITMAP ? StaticPicture : StaticText;
+        switch (item.style & SS_TYPEMASK) {
+        case SS_BITMAP:
+            return StaticPicture;
+        case SS_OWNERDRAW:
+            return StaticOwnerDrawn;
+        default:
+            return StaticText;
+        }
     case ControlClass::Edit:
         return Edit;
     case ControlClass::Button:

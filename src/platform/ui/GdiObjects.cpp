@@ -2,6 +2,7 @@
 // or their stand-ins alike.
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CFont.h"
+#include "platform/ui/CPen.h"
 
 #include <utility>
 
@@ -65,4 +66,19 @@ BOOL CBrush::DeleteObject() {
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const {
     return pLogBrush != nullptr && GetObject(m_hObject, *pLogBrush) ? sizeof(LOGBRUSH) : 0;
+}
+
+BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF color) {
+    if (m_hObject != nullptr) {
+        return FALSE;
+    }
+    m_hObject = ::CreatePen(nPenStyle, nWidth, color);
+    return m_hObject != nullptr;
+}
+
+BOOL CPen::DeleteObject() {
+    if (m_hObject == nullptr) {
+        return FALSE;
+    }
+    return ::DeleteObject(std::exchange(m_hObject, nullptr));
 }

@@ -16,6 +16,10 @@ struct HBRUSH__ {
     bool stock;
 };
 
+struct HPEN__ {
+    LOGPEN lp;
+};
+
 namespace {
 
 int g_liveObjects = 0;
@@ -39,6 +43,28 @@ HFONT CreateFontIndirect(const LOGFONT& lf) {
 HBRUSH CreateSolidBrush(COLORREF color) {
     ++g_liveObjects;
     return new HBRUSH__{{BS_SOLID, color, 0}, false};
+}
+
+HPEN CreatePen(int nPenStyle, int nWidth, COLORREF color) {
+    ++g_liveObjects;
+    return new HPEN__{{static_cast<UINT>(nPenStyle), {nWidth, 0}, color}};
+}
+
+BOOL DeleteObject(HPEN hPen) {
+    if (hPen == nullptr) {
+        return FALSE;
+    }
+    --g_liveObjects;
+    delete hPen;
+    return TRUE;
+}
+
+BOOL GetObject(HPEN hPen, LOGPEN& lp) {
+    if (hPen == nullptr) {
+        return FALSE;
+    }
+    lp = hPen->lp;
+    return TRUE;
 }
 
 BOOL DeleteObject(HFONT hFont) {

@@ -15,11 +15,13 @@ struct HWND__;
 struct HFONT__;
 struct HBRUSH__;
 struct HICON__;
+struct HPEN__;
 struct HDC__;
 using HWND = HWND__*;
 using HFONT = HFONT__*;
 using HBRUSH = HBRUSH__*;
 using HICON = HICON__*;
+using HPEN = HPEN__*;
 // A device context: the toolkit's painter on a window or a page.
 using HDC = HDC__*;
 using INT_PTR = std::intptr_t;
@@ -58,6 +60,27 @@ struct RECT {
     LONG bottom;
 };
 
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+struct LOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+};
+
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_NULL = 5;
+
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
 constexpr UINT BS_SOLID = 0;
@@ -81,12 +104,15 @@ constexpr int COLOR_WINDOWTEXT = 8;
 
 HFONT CreateFontIndirect(const LOGFONT& lf);
 HBRUSH CreateSolidBrush(COLORREF color);
-// Releases a font or brush made above; stock objects and null handles are left alone.
+HPEN CreatePen(int nPenStyle, int nWidth, COLORREF color);
+// Releases a font, brush or pen made above; stock objects and null handles are left alone.
 BOOL DeleteObject(HFONT hFont);
 BOOL DeleteObject(HBRUSH hBrush);
+BOOL DeleteObject(HPEN hPen);
 // Reads an object's description back; FALSE for a null handle.
 BOOL GetObject(HFONT hFont, LOGFONT& lf);
 BOOL GetObject(HBRUSH hBrush, LOGBRUSH& lb);
+BOOL GetObject(HPEN hPen, LOGPEN& lp);
 HFONT GetStockFont(int nIndex);
 COLORREF GetSysColor(int nIndex);
 // A system colour's stock brush, never deleted; what a control paints with by default.
@@ -97,6 +123,41 @@ int MulDiv(int number, int numerator, int denominator);
 // Fonts and brushes made and not yet deleted; lets tests see that each object is released
 // exactly once.
 int GdiLiveObjectCount();
+
+// Drawing text (DrawText) and what a device tells of itself (GetDeviceCaps).
+constexpr UINT DT_TOP = 0x0;
+constexpr UINT DT_LEFT = 0x0;
+constexpr UINT DT_CENTER = 0x1;
+constexpr UINT DT_RIGHT = 0x2;
+constexpr UINT DT_VCENTER = 0x4;
+constexpr UINT DT_BOTTOM = 0x8;
+constexpr UINT DT_WORDBREAK = 0x10;
+constexpr UINT DT_SINGLELINE = 0x20;
+constexpr UINT DT_CALCRECT = 0x400;
+constexpr UINT DT_NOPREFIX = 0x800;
+constexpr UINT DT_END_ELLIPSIS = 0x8000;
+
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+// A control its dialog draws itself (WM_DRAWITEM).
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODT_STATIC = 5;
+constexpr UINT ODA_DRAWENTIRE = 0x1;
+
+struct DRAWITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemAction;
+    UINT itemState;
+    HWND hwndItem;
+    HDC hDC;
+    RECT rcItem;
+    std::uintptr_t itemData;
+};
 
 // Window, control and dialog styles.
 constexpr DWORD WS_POPUP = 0x80000000;
@@ -116,6 +177,7 @@ constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD DS_SETFONT = 0x40;
 
 constexpr DWORD SS_LEFT = 0x0;
+constexpr DWORD SS_OWNERDRAW = 0xD;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_TYPEMASK = 0x1F;
 constexpr DWORD SS_NOTIFY = 0x100;

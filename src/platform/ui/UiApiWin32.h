@@ -31,6 +31,9 @@ inline BOOL GetObject(HFONT hFont, LOGFONT& lf) {
 inline BOOL GetObject(HBRUSH hBrush, LOGBRUSH& lb) {
     return hBrush != nullptr && GetObjectW(hBrush, sizeof(LOGBRUSH), &lb) != 0;
 }
+inline BOOL GetObject(HPEN hPen, LOGPEN& lp) {
+    return hPen != nullptr && GetObjectW(hPen, sizeof(LOGPEN), &lp) != 0;
+}
 inline HFONT GetStockFont(int nIndex) {
     return static_cast<HFONT>(GetStockObject(nIndex));
 }

@@ -133,6 +133,13 @@ struct CDialog::Window : ControlHost {
         return dialog.GetDefID();
     }
 
+    void DrawItem(QWidget* w, DRAWITEMSTRUCT& item) override {
+        if (const DialogControl* control = controls.ByWidget(w)) {
+            item.CtlID = static_cast<UINT>(control->id);
+            dialog.SendDrawItem(control->id, &item);
+        }
+    }
+
     int LogicalDpi() const { return widget ? widget->logicalDpiY() : kBaseDpi; }
     void CreateControls(const DialogTemplate& dlgTemplate);
     void FocusFirstTabStop();

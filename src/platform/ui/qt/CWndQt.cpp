@@ -5,6 +5,7 @@
 #include "platform/ui/qt/ControlHost.h"
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/Handles.h"
+#include "platform/ui/qt/OwnerDrawWidget.h"
 #include "platform/ui/qt/QtConvert.h"
 #include "platform/ui/qt/StaticWidget.h"
 
@@ -40,6 +41,8 @@ void CWnd::SetWindowText(const CString& text) {
         other->setText(ToQString(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(WidgetOf(m_hWnd))) {
         button->setText(ToQString(text));
+    } else if (auto* drawn = dynamic_cast<OwnerDrawWidget*>(WidgetOf(m_hWnd))) {
+        drawn->SetText(ToQString(text));
     } else if (m_hWnd != nullptr) {
         WidgetOf(m_hWnd)->setWindowTitle(ToQString(text));
     }
@@ -54,6 +57,9 @@ CString CWnd::GetWindowText() const {
     }
     if (auto* button = qobject_cast<QAbstractButton*>(WidgetOf(m_hWnd))) {
         return FromQString(button->text());
+    }
+    if (auto* drawn = dynamic_cast<OwnerDrawWidget*>(WidgetOf(m_hWnd))) {
+        return FromQString(drawn->Text());
     }
     return m_hWnd != nullptr ? FromQString(WidgetOf(m_hWnd)->windowTitle()) : CString();
 }

@@ -27,4 +27,7 @@ public:
     // focus, else the default), Escape or the caption's close box.
     virtual void OnCommand(UINT nID, UINT nCode) = 0;
     virtual int EnterCommand(const QWidget* focus) const = 0;
+    // An owner-drawn control paints: the dialog's draw handler does it, the control's id
+    // filled in.
+    virtual void DrawItem(QWidget* widget, DRAWITEMSTRUCT& item) = 0;
 };

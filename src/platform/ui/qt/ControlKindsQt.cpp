@@ -10,6 +10,7 @@
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/ImageResourcesQt.h"
 #include "platform/ui/qt/ListViewWidget.h"
+#include "platform/ui/qt/OwnerDrawWidget.h"
 #include "platform/ui/qt/PushButtonWidget.h"
 #include "platform/ui/qt/QtConvert.h"
 #include "platform/ui/qt/StaticWidget.h"
@@ -55,6 +56,12 @@ QWidget* CreateStaticText(ControlSite& site, const DialogItemTemplate& item) {
         });
     }
     return label;
+}
+
+QWidget* CreateStaticOwnerDrawn(ControlSite& site, const DialogItemTemplate& item) {
+    auto* drawn = new OwnerDrawWidget(&site.window); // owned by the dialog's window
+    drawn->SetText(TextOf(item));
+    return drawn;
 }
 
 QWidget* CreateStaticPicture(ControlSite& site, const DialogItemTemplate& item) {
@@ -157,6 +164,8 @@ using control_kinds::Wrap;
 const ControlKind kKinds[] = {
     /* StaticText */ {&CreateStaticText, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
     /* StaticPicture */ {&CreateStaticPicture, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
+    /* StaticOwnerDrawn */
+    {&CreateStaticOwnerDrawn, &Wrap<CStatic>, Qt::NoFocus, kNoColourQuery},
     /* Edit */ {&CreateEdit, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_EDIT},
     /* PushButton */ {&CreatePushButton, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_BTN},
     /* RadioButton */ {&CreateRadioButton, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_STATIC},

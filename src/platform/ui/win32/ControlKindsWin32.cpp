@@ -29,6 +29,9 @@ const ControlKind kKinds[] = {
     /* StaticText */ {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
     /* StaticPicture */
     {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
+    // Painted whole by its dialog (WM_DRAWITEM), which asks no colours for it.
+    /* StaticOwnerDrawn */
+    {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, kNoColourQuery, false},
     /* Edit */ {kEditAtom, nullptr, &AsTemplated, &Wrap<CWnd>, CTLCOLOR_EDIT, false},
     /* PushButton */ {kButtonAtom, nullptr, &OwnerDrawn, &Wrap<CWnd>, CTLCOLOR_BTN, true},
     // A radio button paints its whole rectangle as the dialog's: it asks the static query.

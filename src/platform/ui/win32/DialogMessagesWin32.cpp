@@ -109,6 +109,11 @@ INT_PTR CDialog::Window::OnCtlColorMessage(HDC hdc, HWND hControl, UINT nCtlColo
 }
 
 BOOL CDialog::Window::OnDrawItemMessage(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_STATIC) {
+        DRAWITEMSTRUCT drawn = item;
+        dialog.SendDrawItem(static_cast<int>(item.CtlID), &drawn);
+        return TRUE;
+    }
     if (item.CtlType != ODT_BUTTON) {
         return FALSE;
     }
