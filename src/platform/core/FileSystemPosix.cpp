@@ -63,6 +63,21 @@ bool ProcessRuns(pid_t pid) {
     return ::kill(pid, 0) == 0 || errno == EPERM;
 }
 
+// A limit on the size of the files the process writes (ulimit -f) ends the process by its
+// signal by default, in the middle of a save, with the player's edits. Ignored, it makes the
+// write fail instead, and the save fails as on a full disk. A handler the program set up
+// itself is left in place.
+bool FileSizeLimitFailsWrites() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) {
+        return false;
+    }
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigemptyset(&ignore.sa_mask);
+    return ::sigaction(SIGXFSZ, &ignore, nullptr) == 0;
+}
+
 } // namespace
 
 CString PathFromNative(std::string_view bytes) {
@@ -299,6 +314,7 @@ CString FinalPathOf(const CString& path) {
 FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
                                  std::uint64_t (*random)()) {
     static const char kHex[] = "0123456789abcdef";
+    [[maybe_unused]] static const bool sizeLimitFailsWrites = FileSizeLimitFailsWrites();
     const std::string prefix = NativePath(path) + ".tmp" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         std::uint64_t bits = random != nullptr ? random() : SystemRandom();
