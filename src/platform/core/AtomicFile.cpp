@@ -13,6 +13,12 @@ BOOL CAtomicFile::Open(const CString& strFileName, UINT nOpenFlags, CFileExcepti
         return FALSE;
     }
     const CString target = m_bFollowLinks ? FinalPathOf(strFileName) : strFileName;
+    if (!MayReplaceFile(target)) {
+        if (pError != nullptr) {
+            *pError = CFileException(CFileException::accessDenied, strFileName);
+        }
+        return FALSE;
+    }
     RemoveStaleTemporariesBeside(target);
     int error = 0;
     const FileHandle h = CreateTemporaryBeside(target, m_strTempPath, &error);

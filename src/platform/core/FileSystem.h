@@ -64,6 +64,11 @@ bool OsSetFileAttributes(FileHandle h, const FileAttributes& attributes);
 // Whether an entry (file, directory or link, even one that leads nowhere) of exactly this
 // name exists.
 bool FileExists(const CString& path);
+// Whether the user lets the program replace the file: false for a file the user may not
+// write, the user's way of saying "do not change". An administrator, whom the permission
+// bits do not bind, is held to them as far as they say something: a file that nobody may
+// write is left. True when there is no such file.
+bool MayReplaceFile(const CString& path);
 // Creates the directory and the missing ones above it, each for the user alone; true when
 // it exists afterwards.
 bool CreateDirectoryPath(const CString& path);

@@ -259,6 +259,18 @@ bool FileExists(const CString& path) {
     return ::lstat(NativePath(path).c_str(), &st) == 0;
 }
 
+bool MayReplaceFile(const CString& path) {
+    const std::string native = NativePath(path);
+    struct stat st {};
+    if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return true;
+    }
+    if (::geteuid() == 0) {
+        return (st.st_mode & 0222U) != 0;
+    }
+    return ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0 || errno == EROFS;
+}
+
 bool CreateDirectoryPath(const CString& path) {
     const std::string native = NativePath(path);
     for (std::size_t i = 1; i <= native.size(); ++i) {

@@ -211,6 +211,12 @@ bool FileExists(const CString& path) {
     return true;
 }
 
+bool MayReplaceFile(const CString& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool CreateDirectoryPath(const CString& path) {
     const std::u16string_view text = path.Str();
     // Every directory above it first; those that exist already, a drive or a server's
