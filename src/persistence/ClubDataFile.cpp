@@ -35,6 +35,19 @@ CString InDirectory(const CString& dir, const CString& name) {
     return dir + CString(std::u16string(1, kPathSeparator)) + name;
 }
 
+// Whether a save could put a file in place of `path` as far as owners go: through the user's
+// own links, in the user's own place.
+bool IsOwnPlaceFor(const CString& path) {
+    const CString target = FinalPathOf(path);
+    return FollowsOwnLinksOnly(path) &&
+           IsOwnDirectory(target.Left(std::max(target.ReverseFind(kPathSeparator), 0)));
+}
+
+bool IsOtherUsersPlace(const CString& path) {
+    return !IsOwnPlaceFor(path) &&
+           !IsOwnPlaceFor(InDirectory(PreferredDataDirectory(), kDataFileName));
+}
+
 // Why a file that is there cannot be read; none when it can be, or is not there at all.
 CFileException::Cause ReadFailure(const CString& path) {
     CFile file;
@@ -49,6 +62,10 @@ CFileException::Cause ReadFailure(const CString& path) {
 // or in the preferred data directory when its own directory cannot be written. The name of
 // the copy, or empty when none could be made.
 CString KeepDamagedFile(CFile& file, std::uint64_t nBytes, const CString& path) {
+    // Bytes that another user's link led to are not copied anywhere.
+    if (!FollowsOwnLinksOnly(path)) {
+        return {};
+    }
     const CString beside = GetDamagedDataFilePath(path);
     if (CopyDamagedFile(file, nBytes, beside)) {
         return beside;
@@ -92,6 +109,7 @@ BOOL CClubDataFile::Load(CClubList& clubs) {
     m_report.m_strPath = GetDataFilePath();
     m_strLeaveAlone.Empty();
     const CString& path = m_report.m_strPath;
+    m_report.m_bOtherUsersPlace = IsOtherUsersPlace(path);
     CFile file;
     CFileException error;
     if (!file.Open(path, CFile::modeRead, &error)) {
@@ -151,6 +169,7 @@ BOOL CClubDataFile::Save(CClubList& clubs) {
     }
     m_report.m_outcome = ClubFileReport::notSaved;
     m_report.m_cause = cause;
+    m_report.m_bOtherUsersPlace = IsOtherUsersPlace(path);
     return FALSE;
 }
 

@@ -36,6 +36,10 @@ struct ClubFileReport {
     CString m_strDamagedCopy;
     // Unreadable or not saved: why.
     CFileException::Cause m_cause = CFileException::none;
+    // Neither the file's place nor the preferred data directory is the user's own: they
+    // belong to another user than the effective one (an administrator run with a user's
+    // home), so the table is read but cannot be saved in this run.
+    bool m_bOtherUsersPlace = false;
 };
 
 // The club data file of one run. A load that finds the file damaged keeps a copy of it

@@ -78,6 +78,55 @@ bool FileSizeLimitFailsWrites() {
     return ::sigaction(SIGXFSZ, &ignore, nullptr) == 0;
 }
 
+// As many links as the system itself follows before it calls the chain a loop.
+constexpr int kMostLinks = 40;
+
+// Whom the program trusts with the places it writes in: the effective user, and the
+// administrator, who owns the system's own folders and links (/, /home, /var/run).
+bool IsTrustedOwner(uid_t owner) {
+    return owner == ::geteuid() || owner == 0;
+}
+
+// What a link says, or empty when it cannot be read.
+std::string LinkTarget(const std::string& link) {
+    std::string target(4096, '\0');
+    const ssize_t n = ::readlink(link.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+        return {};
+    }
+    target.resize(static_cast<std::size_t>(n));
+    return target;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string cwd(4096, '\0');
+    if (::getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return "/" + path;
+    }
+    cwd.resize(std::char_traits<char>::length(cwd.c_str()));
+    return cwd + "/" + path;
+}
+
+// The next part of `rest` (taken off it), skipping empty parts and ".".
+std::string NextPart(std::string& rest) {
+    for (;;) {
+        const auto start = rest.find_first_not_of('/');
+        if (start == std::string::npos) {
+            rest.clear();
+            return {};
+        }
+        const auto end = rest.find('/', start);
+        std::string part = rest.substr(start, end - start);
+        rest = end == std::string::npos ? std::string() : rest.substr(end);
+        if (part != ".") {
+            return part;
+        }
+    }
+}
+
 } // namespace
 
 CString PathFromNative(std::string_view bytes) {
@@ -259,6 +308,66 @@ bool FileExists(const CString& path) {
     return ::lstat(NativePath(path).c_str(), &st) == 0;
 }
 
+bool IsOwnDirectory(const CString& directory) {
+    struct stat st {};
+    if (::lstat("/", &st) != 0 || !IsTrustedOwner(st.st_uid)) {
+        return false;
+    }
+    // Walks the path as the system resolves it, one part at a time, so that every directory
+    // and link on the way is seen; what does not exist yet would be made by the program.
+    std::string rest = AbsolutePath(NativePath(directory));
+    std::string reached; // the directory reached so far; empty for "/"
+    int links = 0;
+    for (std::string part = NextPart(rest); !part.empty(); part = NextPart(rest)) {
+        if (part == "..") {
+            reached = reached.substr(0, reached.empty() ? 0 : reached.rfind('/'));
+            continue;
+        }
+        const std::string next = reached + "/" + part;
+        if (::lstat(next.c_str(), &st) != 0) {
+            return errno == ENOENT || errno == ENOTDIR;
+        }
+        if (!IsTrustedOwner(st.st_uid)) {
+            return false;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            const std::string target = LinkTarget(next);
+            if (target.empty() || ++links > kMostLinks) {
+                return false;
+            }
+            rest = target + "/" + rest;
+            if (target.front() == '/') {
+                reached.clear();
+            }
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            return true; // no directory can be made there, by anyone
+        }
+        reached = next;
+    }
+    return true;
+}
+
+bool FollowsOwnLinksOnly(const CString& path) {
+    std::string current = NativePath(path);
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return true;
+        }
+        if (st.st_uid != ::geteuid()) {
+            return false;
+        }
+        const std::string target = LinkTarget(current);
+        if (target.empty()) {
+            return true; // leads nowhere the program could follow
+        }
+        current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
+    }
+    return true;
+}
+
 bool MayReplaceFile(const CString& path) {
     const std::string native = NativePath(path);
     struct stat st {};
@@ -272,6 +381,9 @@ bool MayReplaceFile(const CString& path) {
 }
 
 bool CreateDirectoryPath(const CString& path) {
+    if (!IsOwnDirectory(path)) {
+        return false;
+    }
     const std::string native = NativePath(path);
     for (std::size_t i = 1; i <= native.size(); ++i) {
         if (i == native.size() || native[i] == '/') {
@@ -306,18 +418,15 @@ bool RemoveFile(const CString& path) {
 
 CString FinalPathOf(const CString& path) {
     std::string current = NativePath(path);
-    // As many links as the system itself follows before it calls the chain a loop.
-    for (int hop = 0; hop < 40; ++hop) {
+    for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat st {};
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             break;
         }
-        std::string target(4096, '\0');
-        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+        const std::string target = LinkTarget(current);
+        if (target.empty()) {
             break;
         }
-        target.resize(static_cast<std::size_t>(n));
         current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
     }
     return PathFromNative(current);

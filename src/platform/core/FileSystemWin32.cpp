@@ -211,6 +211,16 @@ bool FileExists(const CString& path) {
     return true;
 }
 
+// The folders' access control lists decide who writes where; a player's links need rights
+// that players rarely have, and a link named like the file is replaced itself.
+bool IsOwnDirectory(const CString& /*directory*/) {
+    return true;
+}
+
+bool FollowsOwnLinksOnly(const CString& /*path*/) {
+    return true;
+}
+
 bool MayReplaceFile(const CString& path) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path));
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
