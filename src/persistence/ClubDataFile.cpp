@@ -3,6 +3,7 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DamagedCopies.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
@@ -68,14 +69,20 @@ CString KeepDamagedFile(CFile& file, std::uint64_t nBytes, const CString& path) 
     }
     const CString beside = GetDamagedDataFilePath(path);
     if (CopyDamagedFile(file, nBytes, beside)) {
+        RemoveOldDamagedCopies(path);
         return beside;
     }
     const CString dir = PreferredDataDirectory();
-    const CString there = GetDamagedDataFilePath(InDirectory(dir, kDataFileName));
-    if (there != beside && CreateDirectoryPath(dir) && CopyDamagedFile(file, nBytes, there)) {
-        return there;
+    const CString preferred = InDirectory(dir, kDataFileName);
+    if (preferred == path || !CreateDirectoryPath(dir)) {
+        return {};
     }
-    return {};
+    const CString there = GetDamagedDataFilePath(preferred);
+    if (!CopyDamagedFile(file, nBytes, there)) {
+        return {};
+    }
+    RemoveOldDamagedCopies(preferred);
+    return there;
 }
 
 } // namespace
@@ -97,7 +104,7 @@ CString GetDataFilePath() {
 }
 
 CString GetDamagedDataFilePath(const CString& strDataFile) {
-    return strDataFile + CString(".damaged");
+    return NextDamagedCopyPath(strDataFile);
 }
 
 BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {

@@ -72,7 +72,8 @@ private:
 // One load or save, as CClubDataFile does it.
 BOOL SerializeClubs(CClubList& clubs, UINT nMode);
 
-// The name under which a damaged data file is kept, beside it.
+// The name under which a damaged data file is kept now, beside it: "Clubs.dat.damaged", or
+// after earlier copies the next of "Clubs.dat.damaged.2", ".3" ... (the last ten are kept).
 CString GetDamagedDataFilePath(const CString& strDataFile);
 
 // Reads the club table from an open file, appending to `clubs`. False when the table is

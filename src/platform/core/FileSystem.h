@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The operating system's file operations that the class library and the persistence layer
 // build on. Paths are full texts in the platform's own form.
@@ -96,6 +97,10 @@ CString FinalPathOf(const CString& path);
 // in for the system's random source in tests.
 FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
                                  std::uint64_t (*random)() = nullptr);
+// The full names of the files and links (no directories or other entries) beside `path`
+// whose names begin with the name of `path`, in no particular order; none when the
+// directory cannot be read.
+std::vector<CString> FilesNamedLike(const CString& path);
 // Removes the temporary files of CreateTemporaryBeside left beside `path` by programs that
 // were stopped while they wrote them: files of the user's, of a process that no longer runs
 // here, untouched for ten minutes (so that a program on another machine sharing the disk

@@ -459,6 +459,28 @@ FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* er
     return kNoFileHandle;
 }
 
+std::vector<CString> FilesNamedLike(const CString& path) {
+    const std::string native = NativePath(path);
+    const std::string dir = DirectoryOf(native);
+    const std::string prefix = NameOf(native);
+    const std::string before = dir == "/" ? dir : dir + "/";
+    std::vector<CString> names;
+    DIR* listing = ::opendir(dir.c_str());
+    if (listing == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat st {};
+        if (std::string_view(entry->d_name).substr(0, prefix.size()) == prefix &&
+            ::fstatat(::dirfd(listing), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
+            names.push_back(PathFromNative(before + entry->d_name));
+        }
+    }
+    ::closedir(listing);
+    return names;
+}
+
 void RemoveStaleTemporariesBeside(const CString& path) {
     const std::string native = NativePath(path);
     const std::string prefix = NameOf(native) + ".tmp";

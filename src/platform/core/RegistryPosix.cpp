@@ -2,8 +2,8 @@
 // under an exclusive lock, and every change is written through at once (a replacement file
 // renamed over the hive), so that two running programs never undo each other's values.
 // A hive that is not such a text (or larger than any the program writes) is kept aside as
-// "registry.reg.damaged" and the registry starts empty, so that every setting falls back to
-// its default. A hive in a
+// "registry.reg.damaged" (a later one as "registry.reg.damaged.2" and on, the last ten kept)
+// and the registry starts empty, so that every setting falls back to its default. A hive in a
 // place of another user (an administrator run with a user's home) is only read. A hive that is
 // there but cannot be read (no permission, not a regular file) is left exactly as it is: its values
 // read as absent and every change fails. The lock is waited for a few seconds at most: without it
@@ -12,6 +12,7 @@
 
 #include "AtomicFile.h"
 #include "CFile.h"
+#include "DamagedCopies.h"
 #include "KnownFolders.h"
 #include "RegistryHive.h"
 
@@ -209,7 +210,8 @@ public:
             m_hive = CRegistryHive();
             if (locked) {
                 const CString damaged = FinalPathOf(m_path);
-                m_writable = ReplaceFileAtomically(damaged, damaged + CString(".damaged"));
+                m_writable = ReplaceFileAtomically(damaged, NextDamagedCopyPath(damaged));
+                RemoveOldDamagedCopies(damaged);
             }
             break;
         }
