@@ -3,6 +3,7 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/CMemoryException.h"
 #include "platform/core/DamagedCopies.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/KnownFolders.h"
@@ -108,7 +109,29 @@ CString GetDamagedDataFilePath(const CString& strDataFile) {
 }
 
 BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {
-    return nMode == CArchive::load ? Load(clubs) : Save(clubs);
+    if (nMode != CArchive::load) {
+        return Save(clubs);
+    }
+    const int before = clubs.GetCount();
+    m_bLeaveDataFile = false;
+    try {
+        return Load(clubs);
+    } catch (const std::bad_alloc&) {
+    }
+    // Too little memory says nothing about the file: it is neither damaged nor replaced, and
+    // the run starts from the default set, with the memory the clubs read took given back.
+    m_report.m_outcome = ClubFileReport::noMemory;
+    m_bLeaveDataFile = true;
+    if (before == 0) {
+        clubs.DeleteAll();
+    }
+    try {
+        while (clubs.GetCount() > before) {
+            [[maybe_unused]] const auto dropped = clubs.RemoveAt(clubs.GetTailPosition());
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    return FALSE;
 }
 
 BOOL CClubDataFile::Load(CClubList& clubs) {
@@ -137,7 +160,11 @@ BOOL CClubDataFile::Load(CClubList& clubs) {
     } catch (const CFileException&) {
     }
     const int before = clubs.GetCount();
-    const bool whole = ReadClubs(file, clubs);
+    bool outOfMemory = false;
+    const bool whole = ReadClubs(file, clubs, &outOfMemory);
+    if (outOfMemory) {
+        throw std::bad_alloc();
+    }
     m_report.m_nClubsRead = clubs.GetCount() - before;
     if (whole) {
         m_report.m_outcome = ClubFileReport::loaded;
@@ -182,7 +209,8 @@ BOOL CClubDataFile::Save(CClubList& clubs) {
 
 bool CClubDataFile::SaveTo(CClubList& clubs, const CString& path,
                            CFileException::Cause& cause) const {
-    cause = path == m_strLeaveAlone ? CFileException::accessDenied : ReadFailure(path);
+    const bool leave = path == m_strLeaveAlone || (m_bLeaveDataFile && path == GetDataFilePath());
+    cause = leave ? CFileException::accessDenied : ReadFailure(path);
     if (cause != CFileException::none) {
         return false;
     }
@@ -208,7 +236,7 @@ BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
     return file.Serialize(clubs, nMode);
 }
 
-bool ReadClubs(CFile& file, CClubList& clubs) {
+bool ReadClubs(CFile& file, CClubList& clubs, bool* pbOutOfMemory) {
     try {
         // No larger than the file needs: a small table is read in one call all the same.
         const std::uint64_t length = file.GetLength();
@@ -222,10 +250,15 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
         const bool whole = ar.GetRemainingBytes() == 0;
         ar.Close();
         return whole;
+    } catch (const CMemoryException&) {
     } catch (const CException&) {
+        return false;
     } catch (const std::bad_alloc&) {
-        // Memory for a text, a list node or the archive's buffer ran out: the table read so
-        // far is kept, as when the file is cut short.
+    }
+    // Memory for a text, a list node or the archive's buffer ran out: the table read so far
+    // is kept, as when the file is cut short, and the caller learns why.
+    if (pbOutOfMemory != nullptr) {
+        *pbOutOfMemory = true;
     }
     return false;
 }
