@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -44,6 +45,18 @@ bool Load(BYTE* bytes, DWORD size, CObject& object) {
         return false;
     }
     return true;
+}
+
+// A new, empty object of exactly the object's class, when its run-time class can make one;
+// null otherwise.
+std::unique_ptr<CObject> NewObjectLike(const CObject& object) {
+    try {
+        std::unique_ptr<CObject> made = object.GetRuntimeClass()->CreateObject();
+        const CObject* const raw = made.get();
+        return raw != nullptr && typeid(*raw) == typeid(object) ? std::move(made) : nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -163,14 +176,20 @@ BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {
     if (result != ERROR_SUCCESS || dwType != REG_BINARY) {
         return FALSE;
     }
-    // A value that the object cannot read whole leaves the object as it was: what it held
-    // before is loaded back.
+    // A value that the object cannot read whole leaves the object as it was. A load may add
+    // to what the object holds (a list appends), so the value is read first into a new object
+    // of the same class, and only a value read whole there is read into the object. An object
+    // whose class cannot make one, or that memory fails on the way, gets what it held before
+    // loaded back.
     std::vector<BYTE> before;
     try {
         before = Store(object);
     } catch (const CException&) {
         return FALSE;
     } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    if (const auto trial = NewObjectLike(object); trial && !Load(block.get(), cbData, *trial)) {
         return FALSE;
     }
     if (!Load(block.get(), cbData, object)) {
