@@ -63,6 +63,14 @@ void CAdvisorApp::StoreLastDistance() {
 }
 
 void CAdvisorApp::FinishInstanceAtExit() {
+    // Setup may be open, and its end, which stores the player type in force, never comes:
+    // that type is stored here, unless the settings hold it already.
+    DWORD dwStored = 0;
+    if (m_regSettings.GetDWordValue(kGenderValue, dwStored)
+            ? dwStored != static_cast<DWORD>(m_nPlayerType)
+            : m_nPlayerType != CGolfClub::kAdultMale) {
+        m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(m_nPlayerType));
+    }
     StoreLastDistance();
 }
 
