@@ -12,6 +12,17 @@ const char16_t* const kLastDistanceValue = u"LastDistance";
 
 CAdvisorApp theApp;
 
+namespace {
+
+// A message already given at start (the places of another user) is not given again.
+void ShowUnlessEmpty(const CString& text) {
+    if (!text.IsEmpty()) {
+        AfxMessageBox(text);
+    }
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CAdvisorApp, CWinApp)
 END_MESSAGE_MAP()
 
@@ -80,6 +91,10 @@ int CAdvisorApp::ExitInstance() {
     if (!SerializeClubs(CArchive::store)) {
         // Nothing could be written anywhere: the player's edits would be lost silently.
         AfxMessageBox(ClubFileNotSavedMessage(m_clubFile.GetReport()));
+    }
+    if (m_regSettings.m_bWriteFailed) {
+        // A setting of this run is lost (the settings' lock was held too long, say).
+        ShowUnlessEmpty(SettingsNotSavedMessage());
     }
     m_clubs.DeleteAll();
     return CWinApp::ExitInstance();

@@ -1,5 +1,7 @@
 #include "ClubFileMessages.h"
 
+#include "platform/core/KnownFolders.h"
+
 namespace {
 
 CString WhyUnreadable(CFileException::Cause cause) {
@@ -46,4 +48,12 @@ CString ClubFileLoadMessage(const ClubFileReport& report) {
 
 CString ClubFileNotSavedMessage(const ClubFileReport& report) {
     return CString(u"The club table could not be saved to ") + report.m_strPath + u".";
+}
+
+CString SettingsNotSavedMessage() {
+    if (!GetSettingsPlaceOfAnotherUser().IsEmpty()) {
+        return {};
+    }
+    return u"The settings could not be saved: the player type or the distance of this run is "
+           u"lost.";
 }

@@ -69,11 +69,13 @@ CRegistryKey::~CRegistryKey() {
 
 BOOL CRegistryKey::Open(HKEY hKeyParent, const CString& strKeyPath) {
     m_strKeyPath = strKeyPath;
+    m_bWriteFailed = FALSE;
     return RegOpenKeyExW(hKeyParent, Wide(strKeyPath), 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS;
 }
 
 BOOL CRegistryKey::Open(const CString& strKeyPath) {
     m_strKeyPath = strKeyPath;
+    m_bWriteFailed = FALSE;
     return RegOpenKeyExW(m_hKey, Wide(strKeyPath), 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS;
 }
 
@@ -105,9 +107,8 @@ BOOL CRegistryKey::ValueExists(const CString& strName) {
 
 BOOL CRegistryKey::SetStringValue(const CString& strName, const CString& strValue) {
     const auto cbData = static_cast<DWORD>((strValue.GetLength() + 1) * 2);
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(strValue.GetString()),
-                          cbData) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(strValue.GetString()), cbData));
 }
 
 BOOL CRegistryKey::GetStringValue(const CString& strName, CString& strValue) {
@@ -135,8 +136,8 @@ BOOL CRegistryKey::GetStringValue(const CString& strName, CString& strValue) {
 }
 
 BOOL CRegistryKey::SetDWordValue(const CString& strName, const DWORD& dwValue) {
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_DWORD,
-                          reinterpret_cast<const BYTE*>(&dwValue), 4) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_DWORD,
+                                  reinterpret_cast<const BYTE*>(&dwValue), 4));
 }
 
 BOOL CRegistryKey::GetDWordValue(const CString& strName, DWORD& dwValue) {
@@ -155,8 +156,16 @@ BOOL CRegistryKey::GetDWordValue(const CString& strName, DWORD& dwValue) {
 
 BOOL CRegistryKey::SetObjectValue(const CString& strName, CObject& object) {
     const std::vector<BYTE> bytes = Store(object);
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, bytes.data(),
-                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, bytes.data(),
+                                  static_cast<DWORD>(bytes.size())));
+}
+
+BOOL CRegistryKey::Written(LSTATUS result) {
+    if (result != ERROR_SUCCESS) {
+        m_bWriteFailed = TRUE;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {

@@ -34,4 +34,11 @@ public:
 
     HKEY m_hKey;
     CString m_strKeyPath;
+    // Whether a value could not be written since the key was last opened: a change that is
+    // lost, for the player to be told.
+    BOOL m_bWriteFailed = FALSE;
+
+private:
+    // A write's result, noted when it failed.
+    BOOL Written(LSTATUS result);
 };
