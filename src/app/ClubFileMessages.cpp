@@ -42,6 +42,10 @@ CString ClubFileLoadMessage(const ClubFileReport& report) {
         text = CString(u"The club table ") + report.m_strPath + u" could not be read: " +
                WhyUnreadable(report.m_cause) +
                u". Caddora starts with its own club set and leaves that file as it is.";
+    } else if (report.m_outcome == ClubFileReport::noMemory) {
+        text = CString(u"The club table ") + report.m_strPath +
+               u" could not be loaded: there was not enough memory for it. Caddora starts "
+               u"with its own club set and leaves that file as it is.";
     }
     return text;
 }
