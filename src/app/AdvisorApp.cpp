@@ -90,7 +90,7 @@ int CAdvisorApp::ExitInstance() {
     m_regSettings.Close();
     if (!SerializeClubs(CArchive::store)) {
         // Nothing could be written anywhere: the player's edits would be lost silently.
-        AfxMessageBox(ClubFileNotSavedMessage(m_clubFile.GetReport()));
+        ShowUnlessEmpty(ClubFileNotSavedMessage(m_clubFile.GetReport()));
     }
     if (m_regSettings.m_bWriteFailed) {
         // A setting of this run is lost (the settings' lock was held too long, say).

@@ -5,9 +5,13 @@
 #include "platform/ui/MessageBoxSeam.h"
 #include "ui/AdvisorDlg.h"
 
+#include "support/OrdinaryUser.h"
+
+#include <QDirIterator>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,4 +50,23 @@ TEST_F(ChangesThatCannotBeSaved, ASettingThatCouldNotBeWrittenIsToldAtTheEnd) {
     EXPECT_TRUE(atStart.empty());
     ASSERT_EQ(atTheEnd.size(), 1U);
     EXPECT_TRUE(Holds(atTheEnd[0], u"settings could not be saved")) << atTheEnd[0].ToUtf8();
+}
+
+TEST_F(ChangesThatCannotBeSaved, AnotherUsersPlacesAreToldOnceAtTheStart) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only an administrator can run with another user's home";
+    }
+    // The whole home, the program's folder with it, is the ordinary user's.
+    QDirIterator entries(HomeDir(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        ASSERT_EQ(::lchown(entries.next().toUtf8().constData(), kOrdinaryUser, kOrdinaryUser), 0);
+    }
+    ASSERT_EQ(::lchown(HomeDir().toUtf8().constData(), kOrdinaryUser, kOrdinaryUser), 0);
+    const auto [atStart, atTheEnd] = Run();
+    ASSERT_EQ(atStart.size(), 1U);
+    EXPECT_TRUE(Holds(atStart[0], GetDataFilePath())) << atStart[0].ToUtf8();
+    EXPECT_TRUE(Holds(atStart[0], GetRegistryHivePath())) << atStart[0].ToUtf8();
+    EXPECT_TRUE(Holds(atStart[0], u"another user")) << atStart[0].ToUtf8();
+    EXPECT_TRUE(atTheEnd.empty()) << atTheEnd.front().ToUtf8();
 }
