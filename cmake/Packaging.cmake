@@ -114,4 +114,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# The dates in the package come from the sources, not from the build (see the file).
+find_package(Git QUIET)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/PackageDates.cmake.in
+               ${PROJECT_BINARY_DIR}/PackageDates.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/PackageDates.cmake)
 include(CPack)

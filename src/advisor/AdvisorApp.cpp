@@ -12,6 +12,17 @@ const char16_t* const kLastDistanceValue = u"LastDistance";
 
 CAdvisorApp theApp;
 
+namespace {
+
+// A message already given at start (the places of another user) is not given again.
+void ShowUnlessEmpty(const CString& text) {
+    if (!text.IsEmpty()) {
+        AfxMessageBox(text);
+    }
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CAdvisorApp, CWinApp)
 END_MESSAGE_MAP()
 
@@ -63,6 +74,14 @@ void CAdvisorApp::StoreLastDistance() {
 }
 
 void CAdvisorApp::FinishInstanceAtExit() {
+    // Setup may be open, and its end, which stores the player type in force, never comes:
+    // that type is stored here, unless the settings hold it already.
+    DWORD dwStored = 0;
+    if (m_regSettings.GetDWordValue(kGenderValue, dwStored)
+            ? dwStored != static_cast<DWORD>(m_nPlayerType)
+            : m_nPlayerType != CGolfClub::kAdultMale) {
+        m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(m_nPlayerType));
+    }
     StoreLastDistance();
 }
 
@@ -71,7 +90,11 @@ int CAdvisorApp::ExitInstance() {
     m_regSettings.Close();
     if (!SerializeClubs(CArchive::store)) {
         // Nothing could be written anywhere: the player's edits would be lost silently.
-        AfxMessageBox(ClubFileNotSavedMessage(m_clubFile.GetReport()));
+        ShowUnlessEmpty(ClubFileNotSavedMessage(m_clubFile.GetReport()));
+    }
+    if (m_regSettings.m_bWriteFailed) {
+        // A setting of this run is lost (the settings' lock was held too long, say).
+        ShowUnlessEmpty(SettingsNotSavedMessage());
     }
     m_clubs.DeleteAll();
     return CWinApp::ExitInstance();

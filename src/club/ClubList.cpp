@@ -1,5 +1,7 @@
 #include "club/ClubList.h"
 
+IMPLEMENT_DYNCREATE(CClubList, CObject, 0)
+
 namespace {
 
 // Asks the processor to bring the memory at p closer; a hint only.

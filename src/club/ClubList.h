@@ -22,6 +22,8 @@ class CArchive;
 // The id array is a copy: an id changed while its record is in the list is not seen by the
 // search. Take the record out and add it again instead.
 class CClubList : public CObject {
+    DECLARE_DYNCREATE(CClubList)
+
 public:
     // A handle on one node; it stays valid while that node is in the list.
     class POSITION {

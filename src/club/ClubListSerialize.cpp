@@ -1,6 +1,6 @@
 #include "club/ClubList.h"
 
-#include "ClubRecordBytes.h"
+#include "club/ClubRecordBytes.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemoryException.h"
 

@@ -1,4 +1,4 @@
-#include "ClubRecordBytes.h"
+#include "club/ClubRecordBytes.h"
 
 #include "platform/core/CArchive.h"
 

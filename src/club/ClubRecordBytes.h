@@ -9,7 +9,7 @@
 // bytes. The functions that every record meets are defined here, so that the loops of the
 // load and the save inline them.
 
-#include "GolfClub.h"
+#include "club/GolfClub.h"
 #include "platform/core/WinTypes.h"
 
 #include <bit>

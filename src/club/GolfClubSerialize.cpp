@@ -1,6 +1,6 @@
 #include "club/GolfClub.h"
 
-#include "ClubRecordBytes.h"
+#include "club/ClubRecordBytes.h"
 #include "platform/core/CArchive.h"
 
 namespace {

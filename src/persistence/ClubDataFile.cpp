@@ -4,6 +4,8 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/CMemoryException.h"
+#include "platform/core/DamagedCopies.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
@@ -36,6 +38,19 @@ CString InDirectory(const CString& dir, const CString& name) {
     return dir + CString(std::u16string(1, kPathSeparator)) + name;
 }
 
+// Whether a save could put a file in place of `path` as far as owners go: through the user's
+// own links, in the user's own place.
+bool IsOwnPlaceFor(const CString& path) {
+    const CString target = FinalPathOf(path);
+    return FollowsOwnLinksOnly(path) &&
+           IsOwnDirectory(target.Left(std::max(target.ReverseFind(kPathSeparator), 0)));
+}
+
+bool IsOtherUsersPlace(const CString& path) {
+    return !IsOwnPlaceFor(path) &&
+           !IsOwnPlaceFor(InDirectory(PreferredDataDirectory(), kDataFileName));
+}
+
 // Why a file that is there cannot be read; none when it can be, or is not there at all.
 CFileException::Cause ReadFailure(const CString& path) {
     CFile file;
@@ -50,16 +65,26 @@ CFileException::Cause ReadFailure(const CString& path) {
 // or in the preferred data directory when its own directory cannot be written. The name of
 // the copy, or empty when none could be made.
 CString KeepDamagedFile(CFile& file, std::uint64_t nBytes, const CString& path) {
+    // Bytes that another user's link led to are not copied anywhere.
+    if (!FollowsOwnLinksOnly(path)) {
+        return {};
+    }
     const CString beside = GetDamagedDataFilePath(path);
     if (CopyDamagedFile(file, nBytes, beside)) {
+        RemoveOldDamagedCopies(path);
         return beside;
     }
     const CString dir = PreferredDataDirectory();
-    const CString there = GetDamagedDataFilePath(InDirectory(dir, kDataFileName));
-    if (there != beside && CreateDirectoryPath(dir) && CopyDamagedFile(file, nBytes, there)) {
-        return there;
+    const CString preferred = InDirectory(dir, kDataFileName);
+    if (preferred == path || !CreateDirectoryPath(dir)) {
+        return {};
     }
-    return {};
+    const CString there = GetDamagedDataFilePath(preferred);
+    if (!CopyDamagedFile(file, nBytes, there)) {
+        return {};
+    }
+    RemoveOldDamagedCopies(preferred);
+    return there;
 }
 
 } // namespace
@@ -81,11 +106,33 @@ CString GetDataFilePath() {
 }
 
 CString GetDamagedDataFilePath(const CString& strDataFile) {
-    return strDataFile + CString(".damaged");
+    return NextDamagedCopyPath(strDataFile);
 }
 
 BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {
-    return nMode == CArchive::load ? Load(clubs) : Save(clubs);
+    if (nMode != CArchive::load) {
+        return Save(clubs);
+    }
+    const int before = clubs.GetCount();
+    m_bLeaveDataFile = false;
+    try {
+        return Load(clubs);
+    } catch (const std::bad_alloc&) {
+    }
+    // Too little memory says nothing about the file: it is neither damaged nor replaced, and
+    // the run starts from the default set, with the memory the clubs read took given back.
+    m_report.m_outcome = ClubFileReport::noMemory;
+    m_bLeaveDataFile = true;
+    if (before == 0) {
+        clubs.DeleteAll();
+    }
+    try {
+        while (clubs.GetCount() > before) {
+            [[maybe_unused]] const auto dropped = clubs.RemoveAt(clubs.GetTailPosition());
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    return FALSE;
 }
 
 BOOL CClubDataFile::Load(CClubList& clubs) {
@@ -93,6 +140,7 @@ BOOL CClubDataFile::Load(CClubList& clubs) {
     m_report.m_strPath = GetDataFilePath();
     m_strLeaveAlone.Empty();
     const CString& path = m_report.m_strPath;
+    m_report.m_bOtherUsersPlace = IsOtherUsersPlace(path);
     CFile file;
     CFileException error;
     if (!file.Open(path, CFile::modeRead, &error)) {
@@ -113,7 +161,11 @@ BOOL CClubDataFile::Load(CClubList& clubs) {
     } catch (const CFileException&) {
     }
     const int before = clubs.GetCount();
-    const bool whole = ReadClubs(file, clubs);
+    bool outOfMemory = false;
+    const bool whole = ReadClubs(file, clubs, &outOfMemory);
+    if (outOfMemory) {
+        throw std::bad_alloc();
+    }
     m_report.m_nClubsRead = clubs.GetCount() - before;
     if (whole) {
         m_report.m_outcome = ClubFileReport::loaded;
@@ -152,12 +204,14 @@ BOOL CClubDataFile::Save(CClubList& clubs) {
     }
     m_report.m_outcome = ClubFileReport::notSaved;
     m_report.m_cause = cause;
+    m_report.m_bOtherUsersPlace = IsOtherUsersPlace(path);
     return FALSE;
 }
 
 bool CClubDataFile::SaveTo(CClubList& clubs, const CString& path,
                            CFileException::Cause& cause) const {
-    cause = path == m_strLeaveAlone ? CFileException::accessDenied : ReadFailure(path);
+    const bool leave = path == m_strLeaveAlone || (m_bLeaveDataFile && path == GetDataFilePath());
+    cause = leave ? CFileException::accessDenied : ReadFailure(path);
     if (cause != CFileException::none) {
         return false;
     }
@@ -183,7 +237,7 @@ BOOL SerializeClubs(CClubList& clubs, UINT nMode) {
     return file.Serialize(clubs, nMode);
 }
 
-bool ReadClubs(CFile& file, CClubList& clubs) {
+bool ReadClubs(CFile& file, CClubList& clubs, bool* pbOutOfMemory) {
     try {
         // No larger than the file needs: a small table is read in one call all the same.
         const std::uint64_t length = file.GetLength();
@@ -197,10 +251,15 @@ bool ReadClubs(CFile& file, CClubList& clubs) {
         const bool whole = ar.GetRemainingBytes() == 0;
         ar.Close();
         return whole;
+    } catch (const CMemoryException&) {
     } catch (const CException&) {
+        return false;
     } catch (const std::bad_alloc&) {
-        // Memory for a text, a list node or the archive's buffer ran out: the table read so
-        // far is kept, as when the file is cut short.
+    }
+    // Memory for a text, a list node or the archive's buffer ran out: the table read so far
+    // is kept, as when the file is cut short, and the caller learns why.
+    if (pbOutOfMemory != nullptr) {
+        *pbOutOfMemory = true;
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -46,6 +47,18 @@ bool Load(BYTE* bytes, DWORD size, CObject& object) {
     return true;
 }
 
+// A new, empty object of exactly the object's class, when its run-time class can make one;
+// null otherwise.
+std::unique_ptr<CObject> NewObjectLike(const CObject& object) {
+    try {
+        std::unique_ptr<CObject> made = object.GetRuntimeClass()->CreateObject();
+        const CObject* const raw = made.get();
+        return raw != nullptr && typeid(*raw) == typeid(object) ? std::move(made) : nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
 CRegistryKey::CRegistryKey(HKEY hKeyRoot) : m_hKey(hKeyRoot) {}
@@ -56,11 +69,13 @@ CRegistryKey::~CRegistryKey() {
 
 BOOL CRegistryKey::Open(HKEY hKeyParent, const CString& strKeyPath) {
     m_strKeyPath = strKeyPath;
+    m_bWriteFailed = FALSE;
     return RegOpenKeyExW(hKeyParent, Wide(strKeyPath), 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS;
 }
 
 BOOL CRegistryKey::Open(const CString& strKeyPath) {
     m_strKeyPath = strKeyPath;
+    m_bWriteFailed = FALSE;
     return RegOpenKeyExW(m_hKey, Wide(strKeyPath), 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS;
 }
 
@@ -92,9 +107,8 @@ BOOL CRegistryKey::ValueExists(const CString& strName) {
 
 BOOL CRegistryKey::SetStringValue(const CString& strName, const CString& strValue) {
     const auto cbData = static_cast<DWORD>((strValue.GetLength() + 1) * 2);
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(strValue.GetString()),
-                          cbData) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(strValue.GetString()), cbData));
 }
 
 BOOL CRegistryKey::GetStringValue(const CString& strName, CString& strValue) {
@@ -122,8 +136,8 @@ BOOL CRegistryKey::GetStringValue(const CString& strName, CString& strValue) {
 }
 
 BOOL CRegistryKey::SetDWordValue(const CString& strName, const DWORD& dwValue) {
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_DWORD,
-                          reinterpret_cast<const BYTE*>(&dwValue), 4) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_DWORD,
+                                  reinterpret_cast<const BYTE*>(&dwValue), 4));
 }
 
 BOOL CRegistryKey::GetDWordValue(const CString& strName, DWORD& dwValue) {
@@ -142,8 +156,16 @@ BOOL CRegistryKey::GetDWordValue(const CString& strName, DWORD& dwValue) {
 
 BOOL CRegistryKey::SetObjectValue(const CString& strName, CObject& object) {
     const std::vector<BYTE> bytes = Store(object);
-    return RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, bytes.data(),
-                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    return Written(RegSetValueExW(m_hKey, Wide(strName), 0, REG_BINARY, bytes.data(),
+                                  static_cast<DWORD>(bytes.size())));
+}
+
+BOOL CRegistryKey::Written(LSTATUS result) {
+    if (result != ERROR_SUCCESS) {
+        m_bWriteFailed = TRUE;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {
@@ -163,14 +185,20 @@ BOOL CRegistryKey::GetObjectValue(const CString& strName, CObject& object) {
     if (result != ERROR_SUCCESS || dwType != REG_BINARY) {
         return FALSE;
     }
-    // A value that the object cannot read whole leaves the object as it was: what it held
-    // before is loaded back.
+    // A value that the object cannot read whole leaves the object as it was. A load may add
+    // to what the object holds (a list appends), so the value is read first into a new object
+    // of the same class, and only a value read whole there is read into the object. An object
+    // whose class cannot make one, or that memory fails on the way, gets what it held before
+    // loaded back.
     std::vector<BYTE> before;
     try {
         before = Store(object);
     } catch (const CException&) {
         return FALSE;
     } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    if (const auto trial = NewObjectLike(object); trial && !Load(block.get(), cbData, *trial)) {
         return FALSE;
     }
     if (!Load(block.get(), cbData, object)) {

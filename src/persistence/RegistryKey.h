@@ -26,10 +26,19 @@ public:
     BOOL GetStringValue(const CString& strName, CString& strValue);
     BOOL SetDWordValue(const CString& strName, const DWORD& dwValue);
     BOOL GetDWordValue(const CString& strName, DWORD& dwValue);
-    // The object's own serialization as a REG_BINARY value, and back.
+    // The object's own serialization as a REG_BINARY value, and back. A read that fails
+    // leaves the object as it was (for an object that a load adds to, such as a list, as far
+    // as its class has a run-time class that makes objects).
     BOOL SetObjectValue(const CString& strName, CObject& object);
     BOOL GetObjectValue(const CString& strName, CObject& object);
 
     HKEY m_hKey;
     CString m_strKeyPath;
+    // Whether a value could not be written since the key was last opened: a change that is
+    // lost, for the player to be told.
+    BOOL m_bWriteFailed = FALSE;
+
+private:
+    // A write's result, noted when it failed.
+    BOOL Written(LSTATUS result);
 };

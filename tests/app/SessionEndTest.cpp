@@ -109,6 +109,23 @@ TEST_F(SessionEnd, EndsSetupAndEditClubAsEscapeWouldAndKeepsOnlyWhatWasAccepted)
     EXPECT_EQ(clubs.GetHead()->m_nFemaleDistance, femaleBefore) << "Edit Club ended as cancelled";
 }
 
+// When the display goes the toolkit ends the process from inside the innermost dialog's loop,
+// and Setup's own end never comes: the way out stores the player type in force all the same.
+TEST_F(SessionEnd, ALostDisplayWhileSetupIsOpenStoresThePlayerTypeInForce) {
+    WhenModal([&](QWidget*) {
+        WhenModal([&](QWidget*) {
+            Tap(Modal(), IDC_ADULT_FEMALE);
+            theApp.FinishInstanceAtExit(); // what the way out does
+            EXPECT_EQ(Stored(kGenderValue), 2U);
+            EXPECT_EQ(Stored(kLastDistanceValue), 1000U);
+            theApp.EndSession();
+        });
+        Tap(Modal(), IDC_SETUP);
+    });
+    EXPECT_FALSE(theApp.InitInstance());
+    EXPECT_EQ(theApp.ExitInstance(), 0);
+}
+
 // A signal taken by a message box's loop before the main dialog opens (start-up still on
 // its way there) is not lost: the main dialog ends as soon as it shows.
 TEST_F(SessionEnd, ADialogThatOpensAfterTheEndWasAskedForEndsAtOnce) {

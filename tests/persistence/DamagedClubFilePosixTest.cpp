@@ -36,14 +36,18 @@ TEST_F(DamagedClubFilePosix, TheCopyAndTheSavedTableKeepTheFilesPermissionBitsAn
         if (c.link) {
             std::filesystem::create_symlink(secret, AppDataFile());
         }
-        // A copy kept earlier, open to all: the new one takes the damaged file's bits.
+        // A copy kept earlier, open to all, stays; the new one takes the damaged file's bits.
+        std::filesystem::remove(AppDir() / "Clubs.dat.damaged.2");
         WriteBytes(AppDir() / "Clubs.dat.damaged", {'o', 'l', 'd'});
         ::chmod((AppDir() / "Clubs.dat.damaged").c_str(), 0666);
         CClubList clubs;
         ASSERT_TRUE(SerializeClubs(clubs, CArchive::load)) << c.what;
-        EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged"), damaged) << c.what;
-        EXPECT_EQ(ModeOf(AppDir() / "Clubs.dat.damaged"), c.mode) << c.what;
-        EXPECT_FALSE(std::filesystem::is_symlink(AppDir() / "Clubs.dat.damaged")) << c.what;
+        EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged"),
+                  std::vector<unsigned char>({'o', 'l', 'd'}))
+            << c.what;
+        EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged.2"), damaged) << c.what;
+        EXPECT_EQ(ModeOf(AppDir() / "Clubs.dat.damaged.2"), c.mode) << c.what;
+        EXPECT_FALSE(std::filesystem::is_symlink(AppDir() / "Clubs.dat.damaged.2")) << c.what;
         // The save replaces the file the link leads to, and keeps the link and the bits.
         ASSERT_TRUE(SerializeClubs(clubs, CArchive::store)) << c.what;
         EXPECT_EQ(std::filesystem::is_symlink(AppDataFile()), c.link) << c.what;

@@ -86,6 +86,7 @@ TEST_F(DamagedClubFile, ImpossibleCountsAndLengthsEndTheLoadWithoutAllocatingThe
     }
     for (const Case& c : cases) {
         WriteBytes(AppDataFile(), c.bytes);
+        std::filesystem::remove(AppDir() / "Clubs.dat.damaged");
         CClubList loaded;
         EXPECT_TRUE(SerializeClubs(loaded, CArchive::load)) << c.what;
         EXPECT_EQ(Ids(loaded), c.ids) << c.what;
@@ -107,6 +108,32 @@ TEST_F(DamagedClubFile, KeptCopySurvivesTheSaveThatReplacesTheFile) {
     EXPECT_EQ(Ids(again), std::vector<std::int32_t>({1}));
     // A sound file is not copied aside; the copy kept is still the damaged one.
     EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged"), damaged);
+}
+
+TEST_F(DamagedClubFile, EveryDamagedFileIsKeptUnderANameOfItsOwnAndTheLastTenStay) {
+    std::vector<std::string> names;
+    for (unsigned char n = 1; n <= 12; ++n) {
+        const std::vector<unsigned char> damaged = {0, 0, 0, 0, n};
+        WriteBytes(AppDataFile(), damaged);
+        CClubDataFile file;
+        CClubList clubs;
+        file.Serialize(clubs, CArchive::load);
+        const std::string copy = Utf8(file.GetReport().m_strDamagedCopy);
+        names.push_back(std::filesystem::path(copy).filename().string());
+        EXPECT_EQ(ReadBytes(copy), damaged) << copy;
+    }
+    EXPECT_EQ(names[0], "Clubs.dat.damaged");
+    EXPECT_EQ(names[1], "Clubs.dat.damaged.2");
+    EXPECT_EQ(names[11], "Clubs.dat.damaged.12");
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(AppDir())) {
+        kept.push_back(entry.path().filename().string());
+    }
+    std::sort(kept.begin(), kept.end());
+    std::vector<std::string> last(names.begin() + 2, names.end());
+    last.push_back("Clubs.dat");
+    std::sort(last.begin(), last.end());
+    EXPECT_EQ(kept, last);
 }
 
 TEST_F(DamagedClubFile, DamageInThePreferredDirectoryIsKeptThere) {

@@ -1,9 +1,13 @@
 #include "persistence/RegistryKey.h"
 
+#include "club/ClubBook.h"
 #include "club/GolfClub.h"
 #include "ClubFileBytes.h"
+#include "persistence/ClubDataFile.h"
 #include "platform/core/CArchive.h"
+#include "platform/core/CMemFile.h"
 
+#include "support/ClubIds.h"
 #include "support/UserEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -214,4 +218,16 @@ TEST_F(RegistryKey, AnObjectValueThatCannotBeReadIsRefusedAndChangesNothing) {
         EXPECT_EQ(club.m_strName, CString(u"mine")) << CString(name).ToUtf8();
         EXPECT_TRUE(club.m_strExtra.IsEmpty()) << CString(name).ToUtf8();
     }
+    // A list, which a load appends to, of a table whose last club is cut short.
+    CClubList clubs;
+    BuildDefaultClubs(clubs);
+    CMemFile stored;
+    ASSERT_TRUE(WriteClubs(stored, clubs));
+    std::vector<BYTE> table(static_cast<std::size_t>(stored.GetLength()) - 1);
+    stored.SeekToBegin();
+    stored.Read(table.data(), static_cast<UINT>(table.size()));
+    SetRaw(CString(u"CutTable"), REG_BINARY, table);
+    const std::vector<std::int32_t> ids = Ids(clubs);
+    EXPECT_FALSE(key.GetObjectValue(CString(u"CutTable"), clubs));
+    EXPECT_EQ(Ids(clubs), ids);
 }

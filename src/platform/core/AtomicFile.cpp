@@ -1,5 +1,26 @@
 #include "platform/core/AtomicFile.h"
 
+#include <algorithm>
+
+namespace {
+
+CString DirectoryOfFile(const CString& path) {
+    const int slash = std::max(path.ReverseFind(kPathSeparator), path.ReverseFind(u'/'));
+    if (slash < 0) {
+        return CString(u".");
+    }
+    return path.Left(slash == 0 ? 1 : slash);
+}
+
+// Whether the file may be replaced, reached as `target`: through links of the user's own,
+// in a place of the user's own, and not marked "do not change" by the user.
+bool MayReplace(const CString& path, const CString& target, bool followLinks) {
+    return (!followLinks || FollowsOwnLinksOnly(path)) && IsOwnDirectory(DirectoryOfFile(target)) &&
+           MayReplaceFile(target);
+}
+
+} // namespace
+
 CAtomicFile::~CAtomicFile() {
     Discard();
 }
@@ -13,6 +34,12 @@ BOOL CAtomicFile::Open(const CString& strFileName, UINT nOpenFlags, CFileExcepti
         return FALSE;
     }
     const CString target = m_bFollowLinks ? FinalPathOf(strFileName) : strFileName;
+    if (!MayReplace(strFileName, target, m_bFollowLinks)) {
+        if (pError != nullptr) {
+            *pError = CFileException(CFileException::accessDenied, strFileName);
+        }
+        return FALSE;
+    }
     RemoveStaleTemporariesBeside(target);
     int error = 0;
     const FileHandle h = CreateTemporaryBeside(target, m_strTempPath, &error);

@@ -11,7 +11,9 @@
 // allows, the owner) of the file it replaces, puts it on the disk and renames it over that
 // file. A replacement that is not committed (closed, aborted, destroyed, or failed) leaves
 // the target as it was and no temporary file behind. A target that is a symbolic link stays
-// one: the file it leads to is replaced, beside that file.
+// one: the file it leads to is replaced, beside that file. Open refuses (accessDenied) a
+// target that must be left: one reached through a link of another user, one in a place of
+// another user (IsOwnDirectory), and a file the user may not write (MayReplaceFile).
 class CAtomicFile : public CFile {
 public:
     // With bFollowLinks false a link of the target's name is itself replaced by the file.

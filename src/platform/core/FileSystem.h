@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The operating system's file operations that the class library and the persistence layer
 // build on. Paths are full texts in the platform's own form.
@@ -64,8 +65,23 @@ bool OsSetFileAttributes(FileHandle h, const FileAttributes& attributes);
 // Whether an entry (file, directory or link, even one that leads nowhere) of exactly this
 // name exists.
 bool FileExists(const CString& path);
+// Whether the program may create, rename and remove files in the directory, and make it
+// with the missing directories above it. Where files have owners, every directory and link
+// on its way (as far as it exists) belongs to the effective user or to the administrator
+// (root), whom every user trusts: a place of another user, such as the home of the user whose
+// environment an administrator runs with, is only read.
+bool IsOwnDirectory(const CString& directory);
+// Whether every symbolic link that leads from the path to its file belongs to the effective
+// user (true for a path that is no link): only such a link is followed to write, replace or
+// copy its file, so that nobody can plant one that turns a save onto another user's file.
+bool FollowsOwnLinksOnly(const CString& path);
+// Whether the user lets the program replace the file: false for a file the user may not
+// write, the user's way of saying "do not change". An administrator, whom the permission
+// bits do not bind, is held to them as far as they say something: a file that nobody may
+// write is left. True when there is no such file.
+bool MayReplaceFile(const CString& path);
 // Creates the directory and the missing ones above it, each for the user alone; true when
-// it exists afterwards.
+// it exists afterwards. Nothing is made outside the user's own places (IsOwnDirectory).
 bool CreateDirectoryPath(const CString& path);
 // Puts `from` in place of `to` in one step: a reader sees either the old or the new file.
 bool ReplaceFileAtomically(const CString& from, const CString& to);
@@ -81,6 +97,10 @@ CString FinalPathOf(const CString& path);
 // in for the system's random source in tests.
 FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
                                  std::uint64_t (*random)() = nullptr);
+// The full names of the files and links (no directories or other entries) beside `path`
+// whose names begin with the name of `path`, in no particular order; none when the
+// directory cannot be read.
+std::vector<CString> FilesNamedLike(const CString& path);
 // Removes the temporary files of CreateTemporaryBeside left beside `path` by programs that
 // were stopped while they wrote them: files of the user's, of a process that no longer runs
 // here, untouched for ten minutes (so that a program on another machine sharing the disk

@@ -63,6 +63,70 @@ bool ProcessRuns(pid_t pid) {
     return ::kill(pid, 0) == 0 || errno == EPERM;
 }
 
+// A limit on the size of the files the process writes (ulimit -f) ends the process by its
+// signal by default, in the middle of a save, with the player's edits. Ignored, it makes the
+// write fail instead, and the save fails as on a full disk. A handler the program set up
+// itself is left in place.
+bool FileSizeLimitFailsWrites() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) {
+        return false;
+    }
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigemptyset(&ignore.sa_mask);
+    return ::sigaction(SIGXFSZ, &ignore, nullptr) == 0;
+}
+
+// As many links as the system itself follows before it calls the chain a loop.
+constexpr int kMostLinks = 40;
+
+// Whom the program trusts with the places it writes in: the effective user, and the
+// administrator, who owns the system's own folders and links (/, /home, /var/run).
+bool IsTrustedOwner(uid_t owner) {
+    return owner == ::geteuid() || owner == 0;
+}
+
+// What a link says, or empty when it cannot be read.
+std::string LinkTarget(const std::string& link) {
+    std::string target(4096, '\0');
+    const ssize_t n = ::readlink(link.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+        return {};
+    }
+    target.resize(static_cast<std::size_t>(n));
+    return target;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string cwd(4096, '\0');
+    if (::getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return "/" + path;
+    }
+    cwd.resize(std::char_traits<char>::length(cwd.c_str()));
+    return cwd + "/" + path;
+}
+
+// The next part of `rest` (taken off it), skipping empty parts and ".".
+std::string NextPart(std::string& rest) {
+    for (;;) {
+        const auto start = rest.find_first_not_of('/');
+        if (start == std::string::npos) {
+            rest.clear();
+            return {};
+        }
+        const auto end = rest.find('/', start);
+        std::string part = rest.substr(start, end - start);
+        rest = end == std::string::npos ? std::string() : rest.substr(end);
+        if (part != ".") {
+            return part;
+        }
+    }
+}
+
 } // namespace
 
 CString PathFromNative(std::string_view bytes) {
@@ -244,7 +308,82 @@ bool FileExists(const CString& path) {
     return ::lstat(NativePath(path).c_str(), &st) == 0;
 }
 
+bool IsOwnDirectory(const CString& directory) {
+    struct stat st {};
+    if (::lstat("/", &st) != 0 || !IsTrustedOwner(st.st_uid)) {
+        return false;
+    }
+    // Walks the path as the system resolves it, one part at a time, so that every directory
+    // and link on the way is seen; what does not exist yet would be made by the program.
+    std::string rest = AbsolutePath(NativePath(directory));
+    std::string reached; // the directory reached so far; empty for "/"
+    int links = 0;
+    for (std::string part = NextPart(rest); !part.empty(); part = NextPart(rest)) {
+        if (part == "..") {
+            reached = reached.substr(0, reached.empty() ? 0 : reached.rfind('/'));
+            continue;
+        }
+        const std::string next = reached + "/" + part;
+        if (::lstat(next.c_str(), &st) != 0) {
+            return errno == ENOENT || errno == ENOTDIR;
+        }
+        if (!IsTrustedOwner(st.st_uid)) {
+            return false;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            const std::string target = LinkTarget(next);
+            if (target.empty() || ++links > kMostLinks) {
+                return false;
+            }
+            rest = target + "/" + rest;
+            if (target.front() == '/') {
+                reached.clear();
+            }
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            return true; // no directory can be made there, by anyone
+        }
+        reached = next;
+    }
+    return true;
+}
+
+bool FollowsOwnLinksOnly(const CString& path) {
+    std::string current = NativePath(path);
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return true;
+        }
+        if (st.st_uid != ::geteuid()) {
+            return false;
+        }
+        const std::string target = LinkTarget(current);
+        if (target.empty()) {
+            return true; // leads nowhere the program could follow
+        }
+        current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
+    }
+    return true;
+}
+
+bool MayReplaceFile(const CString& path) {
+    const std::string native = NativePath(path);
+    struct stat st {};
+    if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return true;
+    }
+    if (::geteuid() == 0) {
+        return (st.st_mode & 0222U) != 0;
+    }
+    return ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0 || errno == EROFS;
+}
+
 bool CreateDirectoryPath(const CString& path) {
+    if (!IsOwnDirectory(path)) {
+        return false;
+    }
     const std::string native = NativePath(path);
     for (std::size_t i = 1; i <= native.size(); ++i) {
         if (i == native.size() || native[i] == '/') {
@@ -279,18 +418,15 @@ bool RemoveFile(const CString& path) {
 
 CString FinalPathOf(const CString& path) {
     std::string current = NativePath(path);
-    // As many links as the system itself follows before it calls the chain a loop.
-    for (int hop = 0; hop < 40; ++hop) {
+    for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat st {};
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             break;
         }
-        std::string target(4096, '\0');
-        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+        const std::string target = LinkTarget(current);
+        if (target.empty()) {
             break;
         }
-        target.resize(static_cast<std::size_t>(n));
         current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
     }
     return PathFromNative(current);
@@ -299,6 +435,7 @@ CString FinalPathOf(const CString& path) {
 FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* error,
                                  std::uint64_t (*random)()) {
     static const char kHex[] = "0123456789abcdef";
+    [[maybe_unused]] static const bool sizeLimitFailsWrites = FileSizeLimitFailsWrites();
     const std::string prefix = NativePath(path) + ".tmp" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         std::uint64_t bits = random != nullptr ? random() : SystemRandom();
@@ -320,6 +457,28 @@ FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* er
         }
     }
     return kNoFileHandle;
+}
+
+std::vector<CString> FilesNamedLike(const CString& path) {
+    const std::string native = NativePath(path);
+    const std::string dir = DirectoryOf(native);
+    const std::string prefix = NameOf(native);
+    const std::string before = dir == "/" ? dir : dir + "/";
+    std::vector<CString> names;
+    DIR* listing = ::opendir(dir.c_str());
+    if (listing == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat st {};
+        if (std::string_view(entry->d_name).substr(0, prefix.size()) == prefix &&
+            ::fstatat(::dirfd(listing), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
+            names.push_back(PathFromNative(before + entry->d_name));
+        }
+    }
+    ::closedir(listing);
+    return names;
 }
 
 void RemoveStaleTemporariesBeside(const CString& path) {

@@ -28,6 +28,15 @@ bool IsSeparator(char16_t c) {
     return c == u'\\' || c == u'/';
 }
 
+// The length of the directory part of a path, its last separator included.
+std::size_t DirectoryLength(std::u16string_view path) {
+    std::size_t slash = path.size();
+    while (slash > 0 && !IsSeparator(path[slash - 1])) {
+        --slash;
+    }
+    return slash;
+}
+
 std::uint64_t SystemRandom() {
     std::random_device device;
     return static_cast<std::uint64_t>(device()) << 32 | device();
@@ -211,6 +220,22 @@ bool FileExists(const CString& path) {
     return true;
 }
 
+// The folders' access control lists decide who writes where; a player's links need rights
+// that players rarely have, and a link named like the file is replaced itself.
+bool IsOwnDirectory(const CString& /*directory*/) {
+    return true;
+}
+
+bool FollowsOwnLinksOnly(const CString& /*path*/) {
+    return true;
+}
+
+bool MayReplaceFile(const CString& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool CreateDirectoryPath(const CString& path) {
     const std::u16string_view text = path.Str();
     // Every directory above it first; those that exist already, a drive or a server's
@@ -267,12 +292,28 @@ FileHandle CreateTemporaryBeside(const CString& path, CString& tempPath, int* er
     return kNoFileHandle;
 }
 
+std::vector<CString> FilesNamedLike(const CString& path) {
+    const std::u16string text(path.Str());
+    const std::u16string dir = text.substr(0, DirectoryLength(text));
+    const CString pattern(text + u"*");
+    std::vector<CString> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(Wide(pattern), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(dir + reinterpret_cast<const char16_t*>(found.cFileName));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
 void RemoveStaleTemporariesBeside(const CString& path) {
     const std::u16string text(path.Str());
-    std::size_t slash = text.size();
-    while (slash > 0 && !IsSeparator(text[slash - 1])) {
-        --slash;
-    }
+    const std::size_t slash = DirectoryLength(text);
     const std::u16string dir = text.substr(0, slash);
     const std::u16string prefix = text.substr(slash) + u".tmp";
     const CString pattern(dir + prefix + u"*");

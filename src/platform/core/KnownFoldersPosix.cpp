@@ -44,6 +44,16 @@ CString GetRegistryHivePath() {
     return PathFromNative(BaseDirectory("XDG_CONFIG_HOME", ".config") + "/Holverra/registry.reg");
 }
 
+CString GetSettingsPlaceOfAnotherUser() {
+    const CString hive = GetRegistryHivePath();
+    // The lock goes beside the name, the new file beside the file the name leads to.
+    const CString final = FinalPathOf(hive);
+    const bool own = FollowsOwnLinksOnly(hive) &&
+                     IsOwnDirectory(hive.Left(hive.ReverseFind(u'/'))) &&
+                     IsOwnDirectory(final.Left(final.ReverseFind(u'/')));
+    return own ? CString() : hive;
+}
+
 void RegisterPlatformStringResources() {
     RegisterStringResource(kIdsPreferredDataDirectory, GetPreferredDataDirectory());
 }

@@ -54,6 +54,10 @@ CString GetPreferredDataDirectory() {
     return CString(RoamingAppData() + u"\\Holverra\\Caddora");
 }
 
+CString GetSettingsPlaceOfAnotherUser() {
+    return {};
+}
+
 void RegisterPlatformStringResources() {
     RegisterStringResource(kIdsPreferredDataDirectory, GetPreferredDataDirectory());
 }

@@ -2,15 +2,17 @@
 // under an exclusive lock, and every change is written through at once (a replacement file
 // renamed over the hive), so that two running programs never undo each other's values.
 // A hive that is not such a text (or larger than any the program writes) is kept aside as
-// "registry.reg.damaged" and the registry starts empty, so that every setting falls back to
-// its default. A hive that is there but cannot be read (no permission, not a regular file) is
-// left exactly as it is: its values read as absent and every change fails. The lock is
-// waited for a few seconds at most: without it values are still read, but nothing is
-// changed.
+// "registry.reg.damaged" (a later one as "registry.reg.damaged.2" and on, the last ten kept)
+// and the registry starts empty, so that every setting falls back to its default. A hive in a
+// place of another user (an administrator run with a user's home) is only read. A hive that is
+// there but cannot be read (no permission, not a regular file) is left exactly as it is: its values
+// read as absent and every change fails. The lock is waited for a few seconds at most: without it
+// values are still read, but nothing is changed.
 #include "platform/core/Registry.h"
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DamagedCopies.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/RegistryHive.h"
 
@@ -178,11 +180,14 @@ bool TakeLock(int fd) {
 class HiveSession {
 public:
     explicit HiveSession(bool forChange) : m_path(GetRegistryHivePath()) {
+        // In a place of another user the hive is only read: no folder, lock or file is made
+        // there, and nothing is renamed.
+        const bool own = GetSettingsPlaceOfAnotherUser().IsEmpty();
         const int slash = m_path.ReverseFind(u'/');
-        if (forChange && slash > 0) {
+        if (own && forChange && slash > 0) {
             CreateDirectoryPath(m_path.Left(slash));
         }
-        m_lockFd = OpenLockFile(m_path);
+        m_lockFd = own ? OpenLockFile(m_path) : -1;
         const bool locked = m_lockFd >= 0 && TakeLock(m_lockFd);
         std::string bytes;
         switch (ReadHiveFile(m_path, bytes)) {
@@ -205,7 +210,8 @@ public:
             m_hive = CRegistryHive();
             if (locked) {
                 const CString damaged = FinalPathOf(m_path);
-                m_writable = ReplaceFileAtomically(damaged, damaged + CString(".damaged"));
+                m_writable = ReplaceFileAtomically(damaged, NextDamagedCopyPath(damaged));
+                RemoveOldDamagedCopies(damaged);
             }
             break;
         }

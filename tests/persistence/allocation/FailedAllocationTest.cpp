@@ -1,11 +1,13 @@
-// A load that runs out of memory anywhere (the list's storage and index, a text, the
-// archive's buffer) is damage like any other: nothing escapes the load, and the whole records read
-// before it are kept. This program replaces the allocation function, so that the n-th
-// allocation from a point on fails as on a full heap.
+// A read that runs out of memory anywhere (the list's storage and index, a text, the
+// archive's buffer) lets nothing escape and keeps the whole records read before it, as damage
+// does; but it says so, and a load of the data file then leaves the file as it is. This
+// program replaces the allocation function, so that the n-th allocation from a point on fails
+// as on a full heap.
 #include "persistence/ClubDataFile.h"
 
 #include "club/ClubBook.h"
-#include "persistence/ClubFileBytes.h"
+#include "persistence/PersistenceFixture.h"
+#include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +78,7 @@ void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 
-TEST(FailedAllocation, EveryAllocationThatFailsDuringALoadIsDamageAndKeepsTheWholeRecords) {
+TEST(FailedAllocation, EveryAllocationThatFailsDuringAReadIsToldAndKeepsTheWholeRecords) {
     CClubList expected;
     BuildDefaultClubs(expected);
     CMemFile saved;
@@ -101,14 +103,16 @@ TEST(FailedAllocation, EveryAllocationThatFailsDuringALoadIsDamageAndKeepsTheWho
             CClubList clubs;
             bool whole = false;
             bool escaped = false;
+            bool outOfMemory = false;
             g_allocationsLeft = n;
             try {
-                whole = ReadClubs(file, clubs);
+                whole = ReadClubs(file, clubs, &outOfMemory);
             } catch (...) {
                 escaped = true;
             }
             g_allocationsLeft = -1;
             ASSERT_FALSE(escaped) << table.what << " at allocation " << n;
+            ASSERT_NE(whole, outOfMemory) << table.what << " at allocation " << n;
             // The clubs in the list are the first of the table, each read whole.
             auto want = expected.GetHeadPosition();
             for (auto got = clubs.GetHeadPosition(); got;) {
@@ -126,5 +130,43 @@ TEST(FailedAllocation, EveryAllocationThatFailsDuringALoadIsDamageAndKeepsTheWho
             keptSomeClubs = keptSomeClubs || clubs.GetCount() > 0;
         }
         EXPECT_EQ(keptSomeClubs, table.failsAfterAClub) << table.what;
+    }
+}
+
+using FailedAllocationOfALoad = PersistenceTest;
+
+// Too little memory is no damage: the load says the table could not be loaded, starts from
+// nothing (the caller's default set), copies nothing aside, and the save leaves the file.
+TEST_F(FailedAllocationOfALoad, LeavesTheFileAsItIsAndTheSaveGoesElsewhere) {
+    CClubList defaults;
+    BuildDefaultClubs(defaults);
+    ASSERT_TRUE(SerializeClubs(defaults, CArchive::store));
+    std::filesystem::rename(PreferredDataFile(), AppDataFile());
+    const std::vector<unsigned char> table = ReadBytes(AppDataFile());
+    for (long n = 0;; ++n) {
+        std::filesystem::remove_all(PreferredDir());
+        CClubDataFile file;
+        CClubList clubs;
+        bool escaped = false;
+        g_allocationsLeft = n;
+        try {
+            file.Serialize(clubs, CArchive::load);
+        } catch (...) {
+            escaped = true;
+        }
+        g_allocationsLeft = -1;
+        ASSERT_FALSE(escaped) << "at allocation " << n;
+        if (file.GetReport().m_outcome == ClubFileReport::loaded) {
+            EXPECT_EQ(clubs.GetCount(), 14);
+            break;
+        }
+        ASSERT_EQ(file.GetReport().m_outcome, ClubFileReport::noMemory) << n;
+        ASSERT_TRUE(clubs.IsEmpty()) << n;
+        BuildDefaultClubs(clubs);
+        clubs.GetHead()->m_nMaleDistance = 1; // a table unlike the file's
+        ASSERT_TRUE(file.Serialize(clubs, CArchive::store)) << n;
+        ASSERT_EQ(Utf8(file.GetReport().m_strPath), PreferredDataFile().string()) << n;
+        ASSERT_EQ(ReadBytes(AppDataFile()), table) << n;
+        ASSERT_EQ(std::distance(std::filesystem::directory_iterator(AppDir()), {}), 1) << n;
     }
 }

@@ -89,6 +89,13 @@ TEST_F(RegistryHiveFile, DamagedHiveIsKeptAsideAndTheSettingsStartAgain) {
     ASSERT_EQ(SetDWord(key, u"LastDistance", 150), ERROR_SUCCESS);
     EXPECT_EQ(GetDWord(key, u"LastDistance"), 150U);
     EXPECT_EQ(ReadBytes(Hive().string() + ".damaged"), garbage);
+    // A second damaged hive is kept under a name of its own; the first copy stays.
+    WriteBytes(Hive(), {'a', 'g', 'a', 'i', 'n'});
+    EXPECT_EQ(RegQueryValueExW(key, u"LastDistance", nullptr, nullptr, nullptr, nullptr),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(ReadBytes(Hive().string() + ".damaged.2"),
+              std::vector<unsigned char>({'a', 'g', 'a', 'i', 'n'}));
+    EXPECT_EQ(ReadBytes(Hive().string() + ".damaged"), garbage);
     RegCloseKey(key);
 }
 
