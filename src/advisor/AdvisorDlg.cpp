@@ -1,6 +1,8 @@
 #include "advisor/AdvisorDlg.h"
 
+#include "advisor/AboutDlg.h"
 #include "advisor/AdvisorApp.h"
+#include "advisor/ClubGapsDlg.h"
 #include "advisor/ColourScheme.h"
 #include "advisor/SetupDlg.h"
 #include "club/ClubBook.h"
@@ -19,6 +21,9 @@ ON_STN_CLICKED(IDC_MINUS20, &CAdvisorDlg::OnMinus20)
 ON_STN_CLICKED(IDC_PLUS10, &CAdvisorDlg::OnPlus10)
 ON_STN_CLICKED(IDC_PLUS20, &CAdvisorDlg::OnPlus20)
 ON_STN_CLICKED(IDC_SETUP, &CAdvisorDlg::OnSetup)
+ON_COMMAND(ID_CLUB_GAPS, &CAdvisorDlg::OnClubGaps)
+ON_COMMAND(ID_YARDAGE_CARD, &CAdvisorDlg::OnYardageCard)
+ON_COMMAND(ID_APP_ABOUT, &CAdvisorDlg::OnAppAbout)
 END_MESSAGE_MAP()
 
 CAdvisorDlg::CAdvisorDlg(CWnd* pParent) : CDialog(IDD, pParent) {
@@ -51,6 +56,8 @@ BOOL CAdvisorDlg::OnInitDialog() {
     CenterWindow();
     // Every picture can also be pressed from the keyboard, the field keeping the focus.
     LoadAccelTable(IDR_MAINFRAME);
+    // The commands beyond the pictures are in a menu of their own, with keys of their own.
+    SetContextMenu(IDR_MAINFRAME);
 
     m_lblRecommendation.SetFontBold(TRUE);
     m_spnDistance.SetRange32(kMinDistance, 500);
@@ -123,4 +130,18 @@ void CAdvisorDlg::OnSetup() {
     dlg.DoModal();
     theApp.m_regSettings.SetDWordValue(kGenderValue, static_cast<DWORD>(theApp.m_nPlayerType));
     OnRecommend();
+}
+
+void CAdvisorDlg::OnClubGaps() {
+    CClubGapsDlg dlg;
+    dlg.DoModal();
+}
+
+void CAdvisorDlg::OnYardageCard() {
+    // The card is printed in its own step; see YardageCard.
+}
+
+void CAdvisorDlg::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal();
 }

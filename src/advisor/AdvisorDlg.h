@@ -44,6 +44,9 @@ protected:
     void OnPlus20();
     void OnCloseButton();
     void OnSetup();
+    void OnClubGaps();
+    void OnYardageCard();
+    void OnAppAbout();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 #include "advisor/SetupDlg.h"
 
 #include "advisor/AdvisorApp.h"
+#include "advisor/ClubGapsDlg.h"
 #include "advisor/ColourScheme.h"
 #include "advisor/EditClubDlg.h"
 #include "platform/ui/CDataExchange.h"
@@ -10,6 +11,7 @@ ON_WM_CTLCOLOR()
 ON_BN_CLICKED(IDC_EDIT, &CSetupDlg::OnEdit)
 ON_BN_CLICKED(IDC_ADULT_MALE, &CSetupDlg::RefreshClubList)
 ON_BN_CLICKED(IDC_ADULT_FEMALE, &CSetupDlg::RefreshClubList)
+ON_COMMAND(ID_CLUB_GAPS, &CSetupDlg::OnClubGaps)
 END_MESSAGE_MAP()
 
 namespace {
@@ -45,6 +47,8 @@ BOOL CSetupDlg::OnInitDialog() {
 
     GetDlgItem(IDC_EDIT)->SetFont(theApp.m_fntBold, TRUE);
     GetDlgItem(IDOK)->SetFont(theApp.m_fntBold, TRUE);
+    // Club Gaps from here too, showing the table as Setup leaves it.
+    LoadAccelTable(IDR_SETUP_KEYS);
 
     GetDlgItem(CGolfClub::ReadsMaleDistance(theApp.m_nPlayerType) ? IDC_ADULT_MALE
                                                                   : IDC_ADULT_FEMALE)
@@ -100,4 +104,9 @@ void CSetupDlg::OnEdit() {
     m_lstClubs.EnsureVisible(nItem, FALSE);
     m_lstClubs.SetItemState(nItem, LVIS_SELECTED, LVIS_SELECTED);
     m_lstClubs.SetFocus();
+}
+
+void CSetupDlg::OnClubGaps() {
+    CClubGapsDlg dlg;
+    dlg.DoModal();
 }

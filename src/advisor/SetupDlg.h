@@ -28,6 +28,7 @@ protected:
     void RefreshClubList();
     // Edits the selected club and, when the edit was accepted, shows it selected again.
     void OnEdit();
+    void OnClubGaps();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/MenuTemplate.h"
 #include "platform/ui/UiApi.h"
 
 namespace {
@@ -104,6 +105,67 @@ const DialogTemplate kEditClubDialog{
          kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, 7, 24, 103, 14},
     }};
 
+const DialogTemplate kClubGapsDialog{
+    IDD_CLUB_GAPS,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    0,
+    0,
+    0,
+    230,
+    228,
+    u"Club Gaps",
+    u"MS Sans Serif",
+    8,
+    {
+        {IDC_GAPS_CHART, ControlClass::Static, u"", 0, kChild | SS_OWNERDRAW, 6, 6, 218, 168},
+        {IDC_GAPS_SUMMARY, ControlClass::Static, u"", 0, kText, 6, 178, 218, 26},
+        {IDOK, ControlClass::Button, u"Close", 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 93, 208,
+         44, 14},
+    }};
+
+const DialogTemplate kAboutDialog{
+    IDD_ABOUTBOX,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    0,
+    0,
+    0,
+    186,
+    104,
+    u"About Caddora",
+    u"MS Sans Serif",
+    8,
+    {
+        {IDC_STATIC, ControlClass::Static, nullptr, IDR_MAINFRAME, kChild | SS_ICON, 9, 9, 21, 20,
+         u"Caddora"},
+        {IDC_STATIC, ControlClass::Static, u"Caddora", 0, kText, 40, 9, 139, 8},
+        {IDC_ABOUT_VERSION, ControlClass::Static, u"", 0, kText, 40, 20, 139, 8},
+        {IDC_STATIC, ControlClass::Static,
+         u"Names the club to play for the distance to the target, from your own table of best "
+         u"distances.",
+         0, kText, 40, 34, 139, 24},
+        {IDC_STATIC, ControlClass::Static, u"Free software under the MIT License.", 0, kText, 40,
+         60, 139, 8},
+        {IDC_STATIC, ControlClass::Static, u"https://www.holverra.example/", 0, kText, 40, 71, 139,
+         8},
+        {IDOK, ControlClass::Button, u"OK", 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 71, 85, 44,
+         14},
+    }};
+
+// The main dialog's context menu. Its keys work while the distance field has the focus.
+const MenuTemplate kMainMenu{IDR_MAINFRAME,
+                             {
+                                 {ID_CLUB_GAPS, u"Club &Gaps...", FVIRTKEY | FCONTROL, 'G'},
+                                 {ID_YARDAGE_CARD, u"&Yardage Card...", FVIRTKEY | FCONTROL, 'P'},
+                                 {0, nullptr},
+                                 {ID_APP_ABOUT, u"&About Caddora", FVIRTKEY, VK_F1},
+                             }};
+
+// Setup's keys: Club Gaps, with the table as Setup shows it.
+const AcceleratorTable kSetupAccelerators{IDR_SETUP_KEYS,
+                                          {
+                                              {FVIRTKEY | FCONTROL, 'G', ID_CLUB_GAPS},
+                                          }};
+
 // The main dialog's keys: each sends the command of its picture, so that every action can be
 // taken without a pointer while the distance field keeps the focus.
 const AcceleratorTable kMainAccelerators{IDR_MAINFRAME,
@@ -123,5 +185,10 @@ void RegisterCaddoraResources() {
     RegisterDialogTemplate(&kMainDialog);
     RegisterDialogTemplate(&kSetupDialog);
     RegisterDialogTemplate(&kEditClubDialog);
+    RegisterDialogTemplate(&kClubGapsDialog);
+    RegisterDialogTemplate(&kAboutDialog);
     RegisterAcceleratorTable(&kMainAccelerators);
+    RegisterAcceleratorTable(&kSetupAccelerators);
+    RegisterMenu(&kMainMenu);
+    RegisterEnglishTexts();
 }

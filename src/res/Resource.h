@@ -40,3 +40,42 @@
 // Edit Club dialog (141).
 #define IDC_BEST_DISTANCE 1000
 #define IDC_DESCRIPTION 1002
+
+// The additions beyond the handheld's dialogs.
+#define IDD_ABOUTBOX 100
+#define IDD_CLUB_GAPS 142
+
+// The main dialog's menu (IDR_MAINFRAME): its context menu, whose commands Windows also
+// appends to the window's system menu, so that each is a multiple of 16 below 0xF000.
+#define ID_CLUB_GAPS 0x8010
+#define ID_YARDAGE_CARD 0x8020
+#define ID_APP_ABOUT 0xE140
+
+// Setup's keys beyond its template: Club Gaps from there too.
+#define IDR_SETUP_KEYS 140
+
+// Club Gaps (142).
+#define IDC_GAPS_CHART 1020
+#define IDC_GAPS_SUMMARY 1021
+
+// About (100).
+#define IDC_ABOUT_VERSION 1030
+
+// Texts.
+#define IDS_UNIT_YARDS 2001
+#define IDS_GAPS_NONE 2010
+#define IDS_GAPS_ONE 2011
+#define IDS_GAPS_MANY 2012
+#define IDS_GAP_ITEM 2013
+#define IDS_OVERLAPS_NONE 2014
+#define IDS_OVERLAPS_ONE 2015
+#define IDS_OVERLAPS_MANY 2016
+#define IDS_OVERLAP_SAME 2017
+#define IDS_OVERLAP_APART 2018
+#define IDS_NOT_IN_BAG 2019
+#define IDS_AND_MORE 2020
+#define IDS_GAP_MARK 2021
+#define IDS_OVERLAP_MARK 2022
+#define IDS_NO_CLUBS_IN_BAG 2023
+#define IDS_CLUB_AT 2024
+#define IDS_ABOUT_VERSION 2030

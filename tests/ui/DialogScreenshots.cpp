@@ -1,9 +1,11 @@
-// Draws the three dialogs offscreen and writes them as PNG files into the folder named on
+// Draws the dialogs offscreen and writes them as PNG files into the folder named on
 // the command line (tools/make-screenshots uses it for the README): the main dialog at 150
 // yards, the Setup dialog with one row selected, and the Edit Club dialog on that club. It
 // works in a temporary home, so the user's own settings and clubs are never touched.
 #include "advisor/AdvisorApp.h"
+#include "advisor/AboutDlg.h"
 #include "advisor/AdvisorDlg.h"
+#include "advisor/ClubGapsDlg.h"
 #include "advisor/EditClubDlg.h"
 #include "advisor/SetupDlg.h"
 #include "club/ClubBook.h"
@@ -42,6 +44,7 @@ int main(int argc, char* argv[]) {
     AfxInitToolkit();
     RegisterCaddoraResources();
     theApp.CreateDrawingObjects();
+    theApp.m_pszAppVersion = CADDORA_VERSION;
     BuildDefaultClubs(theApp.m_clubs);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
@@ -69,6 +72,17 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     saved = Save(edit, folder.filePath(QStringLiteral("edit-club-dialog.png"))) && saved;
+
+    CClubGapsDlg gaps;
+    if (!gaps.Create()) {
+        return 1;
+    }
+    saved = Save(gaps, folder.filePath(QStringLiteral("club-gaps-dialog.png"))) && saved;
+    CAboutDlg about;
+    if (!about.Create()) {
+        return 1;
+    }
+    saved = Save(about, folder.filePath(QStringLiteral("about-dialog.png"))) && saved;
     theApp.m_clubs.DeleteAll();
     return saved ? 0 : 1;
 }

@@ -61,7 +61,7 @@ private:
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                                     \
+    { AFX_MSGMAP_ENTRY::End, 0, 0, nullptr, nullptr, nullptr, nullptr }                            \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \

@@ -22,8 +22,10 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CDataExchange;
+struct MenuTemplate;
 
 // The dialog base units at a screen's logical dpi: those the handheld gives both template
 // fonts at 96 dpi (6 x 13 pixels), scaled and rounded as it scales them.
@@ -65,12 +67,23 @@ public:
     // Gives the dialog the keys of an accelerator table: each sends its command, with code
     // 0, as a tap on the control of that id would; a picture's tooltip names its keys.
     BOOL LoadAccelTable(UINT nIDResource);
+    // Gives the dialog a context menu from the program's resources (MenuTemplate.h): the
+    // right button (on a control without a menu of its own), the Menu key and Shift+F10 show
+    // it, the keys of its commands work while the dialog is active, and on Windows its
+    // commands are appended to the window's system menu as well. A command chosen comes to
+    // the message map as a tap would (WM_COMMAND, code 0). FALSE without a window or a menu.
+    BOOL SetContextMenu(UINT nIDResource);
+    // Checks or clears an item of the context menu (one of a choice, such as a unit).
+    void CheckMenuItem(UINT nIDCheckItem, BOOL bChecked);
+    BOOL IsMenuItemChecked(UINT nIDItem) const;
     void MapDialogRect(RECT* lpRect) const;
     // The dialog base units: the template font's average character width and height as the
     // handheld gives them at 96 dpi (6 x 13 pixels), scaled by the screen's logical dpi.
     int GetBaseUnitX() const { return m_nBaseUnitX; }
     int GetBaseUnitY() const { return m_nBaseUnitY; }
     UINT GetTemplateId() const { return m_nIDTemplate; }
+    // The context menu SetContextMenu gave the dialog; null for none.
+    const MenuTemplate* GetContextMenu() const;
     // The command that Enter gives when no push button has the focus.
     int GetDefID() const { return m_nDefaultId; }
     void SetDefID(UINT nID) { m_nDefaultId = static_cast<int>(nID); }
@@ -123,6 +136,9 @@ private:
     BOOL CreateWindowFromTemplate(HWND owner);
     void ReleaseWindow(bool unbindMembers);
     HBRUSH SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // The backend's part of SetContextMenu and CheckMenuItem.
+    BOOL AttachContextMenu(const MenuTemplate& menu);
+    void ShowMenuItemCheck(UINT nIDItem);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -132,6 +148,8 @@ private:
     int m_nDefaultId = IDOK;
     int m_nModalResult = -1;
     BOOL m_bEnded = FALSE;
+    UINT m_nIDContextMenu = 0;
+    std::vector<UINT> m_checkedMenuItems;
 
     DECLARE_MESSAGE_MAP()
 };

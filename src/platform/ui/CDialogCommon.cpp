@@ -4,7 +4,10 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/MenuTemplate.h"
 #include "platform/ui/UiApi.h"
+
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)
@@ -64,6 +67,33 @@ HBRUSH CDialog::SendCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
+BOOL CDialog::SetContextMenu(UINT nIDResource) {
+    const MenuTemplate* menu = FindMenu(nIDResource);
+    if (menu == nullptr || !m_window) {
+        return FALSE;
+    }
+    m_nIDContextMenu = nIDResource;
+    return AttachContextMenu(*menu);
+}
+
+const MenuTemplate* CDialog::GetContextMenu() const {
+    return m_nIDContextMenu != 0 ? FindMenu(m_nIDContextMenu) : nullptr;
+}
+
+void CDialog::CheckMenuItem(UINT nIDCheckItem, BOOL bChecked) {
+    auto& checked = m_checkedMenuItems;
+    checked.erase(std::remove(checked.begin(), checked.end(), nIDCheckItem), checked.end());
+    if (bChecked) {
+        checked.push_back(nIDCheckItem);
+    }
+    ShowMenuItemCheck(nIDCheckItem);
+}
+
+BOOL CDialog::IsMenuItemChecked(UINT nIDItem) const {
+    return std::find(m_checkedMenuItems.begin(), m_checkedMenuItems.end(), nIDItem) !=
+           m_checkedMenuItems.end();
+}
+
 void CDialog::SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct) {
     if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(AFX_MSGMAP_ENTRY::DrawItem)) {
         (this->*entry->pfnDrawItem)(nIDCtl, lpDrawItemStruct);
@@ -72,6 +102,7 @@ void CDialog::SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct) {
 
 const DialogTemplate* CDialog::BeginNewWindow() {
     ReleaseWindow(true);
+    m_nIDContextMenu = 0;
     m_bEnded = FALSE;
     m_nModalResult = -1;
     m_nDefaultId = IDOK;

@@ -15,6 +15,7 @@ namespace control_kinds {
 enum Kind {
     StaticText,
     StaticPicture,
+    StaticIcon,
     StaticOwnerDrawn,
     Edit,
     PushButton,
@@ -29,6 +30,8 @@ inline Kind KindOf(const DialogItemTemplate& item) {
         switch (item.style & SS_TYPEMASK) {
         case SS_BITMAP:
             return StaticPicture;
+        case SS_ICON:
+            return StaticIcon;
         case SS_OWNERDRAW:
             return StaticOwnerDrawn;
         default:

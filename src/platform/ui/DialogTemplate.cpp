@@ -1,7 +1,5 @@
 #include "platform/ui/DialogTemplate.h"
 
-#include "platform/ui/AcceleratorTable.h"
-
 #include <map>
 
 namespace {
@@ -10,10 +8,6 @@ std::map<UINT, const DialogTemplate*>& Templates() {
     return templates;
 }
 
-std::map<UINT, const AcceleratorTable*>& AcceleratorTables() {
-    static std::map<UINT, const AcceleratorTable*> tables;
-    return tables;
-}
 } // namespace
 
 void RegisterDialogTemplate(const DialogTemplate* pTemplate) {
@@ -29,15 +23,4 @@ const DialogTemplate* FindDialogTemplate(UINT nIDTemplate) {
 
 void UnregisterDialogTemplate(UINT nIDTemplate) {
     Templates().erase(nIDTemplate);
-}
-
-void RegisterAcceleratorTable(const AcceleratorTable* pTable) {
-    if (pTable != nullptr) {
-        AcceleratorTables()[pTable->id] = pTable;
-    }
-}
-
-const AcceleratorTable* FindAcceleratorTable(UINT nID) {
-    const auto found = AcceleratorTables().find(nID);
-    return found != AcceleratorTables().end() ? found->second : nullptr;
 }

@@ -177,6 +177,7 @@ constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD DS_SETFONT = 0x40;
 
 constexpr DWORD SS_LEFT = 0x0;
+constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_OWNERDRAW = 0xD;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_TYPEMASK = 0x1F;
@@ -230,6 +231,10 @@ constexpr BYTE FALT = 0x10;
 // Virtual keys beyond the letters and digits, which are their own upper-case characters.
 constexpr WORD VK_PRIOR = 0x21; // Page Up
 constexpr WORD VK_NEXT = 0x22;  // Page Down
+constexpr WORD VK_APPS = 0x5D;  // the Menu key
+constexpr WORD VK_F1 = 0x70;
+constexpr WORD VK_F10 = 0x79;
+constexpr WORD VK_F12 = 0x7B;
 
 struct ACCEL {
     BYTE fVirt;

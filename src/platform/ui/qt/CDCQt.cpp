@@ -23,7 +23,7 @@ int TextFlags(UINT nFormat) {
     int flags = (nFormat & DT_CENTER)  ? Qt::AlignHCenter
                 : (nFormat & DT_RIGHT) ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    flags |= (nFormat & DT_VCENTER) ? Qt::AlignVCenter
+    flags |= (nFormat & DT_VCENTER)  ? Qt::AlignVCenter
              : (nFormat & DT_BOTTOM) ? Qt::AlignBottom
                                      : Qt::AlignTop;
     flags |= (nFormat & DT_SINGLELINE) ? Qt::TextSingleLine : 0;
@@ -103,7 +103,8 @@ int CDC::DrawText(const CString& str, RECT* lpRect, UINT nFormat) {
         return bounds.height();
     }
     QString shown = text;
-    if ((nFormat & DT_END_ELLIPSIS) && bounds.width() > area.width()) {
+    if ((nFormat & DT_END_ELLIPSIS) &&
+        painter->fontMetrics().horizontalAdvance(text) > area.width()) {
         shown = painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width());
         bounds = painter->boundingRect(area, flags, shown);
     }

@@ -10,6 +10,7 @@
 #include "platform/ui/qt/ControlKindsQt.h"
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/DialogWidget.h"
+#include "platform/ui/qt/DialogWindowQt.h"
 #include "platform/ui/qt/Handles.h"
 #include "platform/ui/qt/ImageResourcesQt.h"
 #include "platform/ui/qt/QtConvert.h"
@@ -94,62 +95,18 @@ void ApplyCommonProperties(QWidget* widget, const DialogItemTemplate& item, cons
 
 } // namespace
 
-// The dialog's window, its controls and its font, and what the controls ask of the dialog.
-struct CDialog::Window : ControlHost {
-    explicit Window(CDialog& owner) : dialog(owner) {}
+void CDialog::Window::SetControlFont(QWidget* w, HFONT hFont) {
+    LOGFONT lf{};
+    DialogControl* control = controls.ByWidget(w);
+    if (control != nullptr && GetObject(hFont, lf)) {
+        control->hFont = hFont;
+        w->setFont(ToQFont(lf, LogicalDpi()));
+    }
+}
 
-    CDialog& Dialog() override { return dialog; }
-    CWnd* ObjectOf(const QWidget* w) const override {
-        if (w != nullptr && w == widget.get()) {
-            return &dialog;
-        }
-        const DialogControl* control = controls.ByWidget(w);
-        return control != nullptr ? control->Object() : nullptr;
-    }
-    HFONT ControlFont(const QWidget* w) const override {
-        if (w != nullptr && w == widget.get()) {
-            return font.m_hObject;
-        }
-        const DialogControl* control = controls.ByWidget(w);
-        return control != nullptr ? control->hFont : nullptr;
-    }
-    void SetControlFont(QWidget* w, HFONT hFont) override {
-        LOGFONT lf{};
-        DialogControl* control = controls.ByWidget(w);
-        if (control != nullptr && GetObject(hFont, lf)) {
-            control->hFont = hFont;
-            w->setFont(ToQFont(lf, LogicalDpi()));
-        }
-    }
-    void QueryColours(QWidget* w) override { dialog.QueryColours(HandleOf(w)); }
-    void OnCommand(UINT nID, UINT nCode) override { dialog.OnCommand(nID, nCode); }
-    int EnterCommand(const QWidget* focus) const override {
-        // A push button with the focus is the one Enter presses; otherwise the default.
-        if (qobject_cast<const QPushButton*>(focus) != nullptr) {
-            if (const DialogControl* control = controls.ByWidget(focus)) {
-                return control->id;
-            }
-        }
-        return dialog.GetDefID();
-    }
-
-    void DrawItem(QWidget* w, DRAWITEMSTRUCT& item) override {
-        if (const DialogControl* control = controls.ByWidget(w)) {
-            item.CtlID = static_cast<UINT>(control->id);
-            dialog.SendDrawItem(control->id, &item);
-        }
-    }
-
-    int LogicalDpi() const { return widget ? widget->logicalDpiY() : kBaseDpi; }
-    void CreateControls(const DialogTemplate& dlgTemplate);
-    void FocusFirstTabStop();
-
-    CDialog& dialog;
-    // Destroyed in the reverse order: the controls' objects, the widgets, then the font.
-    CFont font;
-    std::unique_ptr<DialogWidget> widget;
-    DialogControls controls;
-};
+void CDialog::Window::QueryColours(QWidget* w) {
+    dialog.QueryColours(HandleOf(w));
+}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -269,7 +226,7 @@ BOOL CDialog::LoadAccelTable(UINT nIDResource) {
                          [this, nID = accel.cmd] { OnCommand(nID, 0); });
         if (const DialogControl* control = m_window->controls.ById(accel.cmd)) {
             if (auto* picture = dynamic_cast<StaticWidget*>(control->widget)) {
-                picture->AddKeyName(KeyName(accel));
+                picture->AddKeyName(ToQString(KeyNameOf(accel)));
             }
         }
     }

@@ -6,6 +6,7 @@
 
 class CDialog;
 class CWnd;
+class QPoint;
 class QWidget;
 
 class ControlHost {
@@ -30,4 +31,7 @@ public:
     // An owner-drawn control paints: the dialog's draw handler does it, the control's id
     // filled in.
     virtual void DrawItem(QWidget* widget, DRAWITEMSTRUCT& item) = 0;
+    // The dialog's context menu at a point of the screen, or, asked from the keyboard, at the
+    // control that has the focus; nothing when the dialog has none.
+    virtual void ShowContextMenu(const QPoint* globalPos) = 0;
 };

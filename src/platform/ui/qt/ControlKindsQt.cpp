@@ -58,6 +58,20 @@ QWidget* CreateStaticText(ControlSite& site, const DialogItemTemplate& item) {
     return label;
 }
 
+// An icon group's image at the size of a big icon, drawn from the image twice as large on a
+// screen with more device pixels than pixels.
+QWidget* CreateStaticIcon(ControlSite& site, const DialogItemTemplate& item) {
+    constexpr int kIconSize = 32;
+    auto* picture = new StaticWidget(&site.window); // owned by the dialog's window
+    const QIcon icon = IconFromHandle(LoadIconResource(item.imageId));
+    if (!icon.isNull()) {
+        picture->SetPictures(icon.pixmap(QSize(kIconSize, kIconSize), 1.0),
+                             [icon] { return icon.pixmap(QSize(kIconSize, kIconSize), 2.0); });
+        site.geometry.setSize(QSize(kIconSize, kIconSize));
+    }
+    return picture;
+}
+
 QWidget* CreateStaticOwnerDrawn(ControlSite& site, const DialogItemTemplate& item) {
     auto* drawn = new OwnerDrawWidget(&site.window); // owned by the dialog's window
     drawn->SetText(TextOf(item));
@@ -164,6 +178,7 @@ using control_kinds::Wrap;
 const ControlKind kKinds[] = {
     /* StaticText */ {&CreateStaticText, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
     /* StaticPicture */ {&CreateStaticPicture, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
+    /* StaticIcon */ {&CreateStaticIcon, &Wrap<CStatic>, Qt::NoFocus, CTLCOLOR_STATIC},
     /* StaticOwnerDrawn */
     {&CreateStaticOwnerDrawn, &Wrap<CStatic>, Qt::NoFocus, kNoColourQuery},
     /* Edit */ {&CreateEdit, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_EDIT},

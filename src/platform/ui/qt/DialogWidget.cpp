@@ -3,6 +3,7 @@
 #include "platform/ui/qt/ControlHost.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -40,6 +41,16 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
     if (m_closeCommand != 0) {
         m_host.OnCommand(static_cast<UINT>(m_closeCommand), BN_CLICKED);
     }
+}
+
+void DialogWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        m_host.ShowContextMenu(nullptr);
+    } else {
+        const QPoint at = event->globalPos();
+        m_host.ShowContextMenu(&at);
+    }
+    event->accept();
 }
 
 void DialogWidget::AfterFirstFrame(std::function<void()> work) {

@@ -17,25 +17,27 @@ bool IsHandheldFace(const QString& face) {
 struct VirtualKey {
     WORD vk;
     Qt::Key key;
-    const char* name;
 };
 
 constexpr VirtualKey kNamedKeys[] = {
-    {VK_PRIOR, Qt::Key_PageUp, "Page Up"},
-    {VK_NEXT, Qt::Key_PageDown, "Page Down"},
+    {VK_PRIOR, Qt::Key_PageUp},
+    {VK_NEXT, Qt::Key_PageDown},
+    {VK_APPS, Qt::Key_Menu},
 };
 
-// The Qt key and the name of a virtual key: letters and digits are their own characters.
-bool FindKey(WORD vk, Qt::Key& key, QString& name) {
+// The Qt key of a virtual key: letters and digits are their own characters.
+bool FindKey(WORD vk, Qt::Key& key) {
     if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
         key = static_cast<Qt::Key>(vk); // Qt's codes for these are the characters too
-        name = QChar(vk);
+        return true;
+    }
+    if (vk >= VK_F1 && vk <= VK_F12) {
+        key = static_cast<Qt::Key>(Qt::Key_F1 + (vk - VK_F1));
         return true;
     }
     for (const VirtualKey& named : kNamedKeys) {
         if (named.vk == vk) {
             key = named.key;
-            name = QString::fromLatin1(named.name);
             return true;
         }
     }
@@ -106,8 +108,7 @@ LOGFONT LogFontFromPoints(const char16_t* face, int pointSize) {
 
 QKeySequence ToKeySequence(const ACCEL& accel) {
     Qt::Key key{};
-    QString name;
-    if (!(accel.fVirt & FVIRTKEY) || !FindKey(accel.key, key, name)) {
+    if (!(accel.fVirt & FVIRTKEY) || !FindKey(accel.key, key)) {
         return QKeySequence();
     }
     Qt::KeyboardModifiers modifiers;
@@ -121,23 +122,4 @@ QKeySequence ToKeySequence(const ACCEL& accel) {
         modifiers |= Qt::AltModifier;
     }
     return QKeySequence(QKeyCombination(modifiers, key));
-}
-
-QString KeyName(const ACCEL& accel) {
-    Qt::Key key{};
-    QString name;
-    if (!FindKey(accel.key, key, name)) {
-        return QString();
-    }
-    QString prefix;
-    if (accel.fVirt & FCONTROL) {
-        prefix += QStringLiteral("Ctrl+");
-    }
-    if (accel.fVirt & FSHIFT) {
-        prefix += QStringLiteral("Shift+");
-    }
-    if (accel.fVirt & FALT) {
-        prefix += QStringLiteral("Alt+");
-    }
-    return prefix + name;
 }

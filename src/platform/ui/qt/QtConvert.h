@@ -29,5 +29,3 @@ LOGFONT LogFontFromPoints(const char16_t* face, int pointSize);
 
 // The key of an accelerator entry; empty for a key that has no counterpart here.
 QKeySequence ToKeySequence(const ACCEL& accel);
-// The key as the player reads it: "Alt+R", "Page Up", "Shift+Page Down".
-QString KeyName(const ACCEL& accel);

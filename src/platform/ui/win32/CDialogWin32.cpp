@@ -196,11 +196,7 @@ BOOL CDialog::LoadAccelTable(UINT nIDResource) {
     if (table == nullptr || !m_window || table->entries.empty()) {
         return FALSE;
     }
-    std::vector<ACCEL> entries = table->entries;
-    if (m_window->hAccel != nullptr) {
-        DestroyAcceleratorTable(m_window->hAccel);
-    }
-    m_window->hAccel = CreateAcceleratorTableW(entries.data(), static_cast<int>(entries.size()));
+    m_window->AddAccelerators(table->entries);
     // Each picture's tooltip names its keys.
     m_window->AddKeyNames(table->entries);
     return m_window->hAccel != nullptr;

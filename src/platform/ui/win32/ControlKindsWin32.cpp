@@ -29,6 +29,7 @@ const ControlKind kKinds[] = {
     /* StaticText */ {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
     /* StaticPicture */
     {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
+    /* StaticIcon */ {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, CTLCOLOR_STATIC, false},
     // Painted whole by its dialog (WM_DRAWITEM), which asks no colours for it.
     /* StaticOwnerDrawn */
     {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, kNoColourQuery, false},

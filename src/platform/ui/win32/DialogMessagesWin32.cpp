@@ -5,6 +5,8 @@
 #include "platform/ui/win32/DialogWindowWin32.h"
 #include "platform/ui/win32/MessageLoop.h"
 
+#include <windowsx.h>
+
 namespace {
 
 // The answer of a dialog procedure to a message whose result is a value.
@@ -48,6 +50,12 @@ INT_PTR CDialog::Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
             dialog.OnCommand(closeCommand, 0);
         }
         return TRUE;
+    case WM_CONTEXTMENU:
+        ShowContextMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        // The low four bits are the system's own.
+        return OnMenuCommand(static_cast<UINT>(wParam & 0xFFF0)) ? TRUE : FALSE;
     case WM_QUERYENDSESSION:
     case WM_ENDSESSION:
         return OnSessionMessage(message, wParam);
@@ -79,7 +87,9 @@ void CDialog::Window::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
         nCode = 0;
     }
     CDialog& owner = dialog;
-    owner.OnCommand(LOWORD(wParam), nCode);
+    if (nCode != 0 || !OnMenuCommand(LOWORD(wParam))) {
+        owner.OnCommand(LOWORD(wParam), nCode);
+    }
     if (Window* window = Of(owner)) {
         window->KeepTemplateTabStops();
     }

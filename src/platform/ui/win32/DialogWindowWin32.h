@@ -36,6 +36,8 @@ struct CDialog::Window {
     std::vector<DialogControl> controls;
     UINT closeCommand = 0;
     HACCEL hAccel = nullptr;
+    // The keys of the accelerator table and of the context menu, together in hAccel.
+    std::vector<ACCEL> accelerators;
     HWND hToolTip = nullptr;
     HWND hOwnerDisabled = nullptr;
     bool modal = false;
@@ -63,6 +65,13 @@ struct CDialog::Window {
 
     // PushButtonsWin32.cpp: a push button painted in what its colour query answered.
     void DrawPushButton(const DRAWITEMSTRUCT& item);
+
+    // ContextMenuWin32.cpp: the keys in force, the context menu and its commands in the
+    // window's system menu.
+    void AddAccelerators(const std::vector<ACCEL>& entries);
+    void ShowContextMenu(int x, int y);
+    // A command of the context menu that came by the system menu or by a key of its own.
+    bool OnMenuCommand(UINT nID);
 
     // ModalLoopWin32.cpp: the dialog's own message loop, until it ends.
     int RunModalLoop();

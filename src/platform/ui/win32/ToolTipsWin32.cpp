@@ -1,29 +1,9 @@
 // What each notifying picture of a dialog is, as a tooltip, with the keys that press it.
+#include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/win32/DialogWindowWin32.h"
+#include "platform/ui/win32/Text.h"
 
 namespace {
-
-// How a key reads in a tooltip: "Alt+R", "Page Up", "Shift+Page Down".
-std::wstring KeyName(const ACCEL& accel) {
-    std::wstring name;
-    if (accel.fVirt & FCONTROL) {
-        name += L"Ctrl+";
-    }
-    if (accel.fVirt & FSHIFT) {
-        name += L"Shift+";
-    }
-    if (accel.fVirt & FALT) {
-        name += L"Alt+";
-    }
-    switch (accel.key) {
-    case VK_PRIOR:
-        return name + L"Page Up";
-    case VK_NEXT:
-        return name + L"Page Down";
-    default:
-        return name + static_cast<wchar_t>(accel.key);
-    }
-}
 
 TOOLINFOW ToolOf(HWND hDialog, HWND hControl, std::wstring& text) {
     TOOLINFOW tool{};
@@ -57,7 +37,7 @@ void CDialog::Window::AddToolTips() {
 void CDialog::Window::AddKeyNames(const std::vector<ACCEL>& entries) {
     for (const ACCEL& accel : entries) {
         std::wstring& keys = keyNames[accel.cmd];
-        keys += (keys.empty() ? L"" : L", ") + KeyName(accel);
+        keys += (keys.empty() ? L"" : L", ") + std::wstring(Wide(KeyNameOf(accel)));
     }
     if (hToolTip == nullptr) {
         return;
