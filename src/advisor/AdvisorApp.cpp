@@ -2,6 +2,7 @@
 
 #include "advisor/AdvisorDlg.h"
 #include "advisor/ClubFileMessages.h"
+#include "advisor/ConditionsSettings.h"
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
@@ -46,6 +47,7 @@ BOOL CAdvisorApp::InitInstance() {
     if (m_regSettings.GetDWordValue(kLastDistanceValue, dwValue)) {
         dlg.m_nDistance = CAdvisorDlg::NearestAcceptedDistance(static_cast<int>(dwValue));
     }
+    m_conditions = ReadConditions(m_regSettings);
     m_pMainWnd = &dlg;
 
     CreateDrawingObjects();

@@ -3,6 +3,7 @@
 // settings key, the bold font and the two scheme brushes), filled by start-up and emptied
 // by shut-down around the main dialog's modal run.
 #include "club/ClubList.h"
+#include "club/PlaysLike.h"
 #include "persistence/ClubDataFile.h"
 #include "persistence/RegistryKey.h"
 #include "platform/ui/CBrush.h"
@@ -36,6 +37,8 @@ public:
     CClubList m_clubs;
     CRegistryKey m_regSettings;
     CClubDataFile m_clubFile;
+    // What the weather and the ground make of a distance; not in use unless the player said so.
+    Conditions m_conditions;
 
     DECLARE_MESSAGE_MAP()
 };

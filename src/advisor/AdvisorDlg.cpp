@@ -4,11 +4,15 @@
 #include "advisor/AdvisorApp.h"
 #include "advisor/ClubGapsDlg.h"
 #include "advisor/ColourScheme.h"
+#include "advisor/ConditionsDlg.h"
+#include "advisor/ConditionsSettings.h"
 #include "advisor/SetupDlg.h"
+#include "advisor/Texts.h"
 #include "club/ClubBook.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/ImageResources.h"
+#include "res/RegisterCaddoraResources.h"
 
 #include <algorithm>
 
@@ -23,6 +27,7 @@ ON_STN_CLICKED(IDC_PLUS20, &CAdvisorDlg::OnPlus20)
 ON_STN_CLICKED(IDC_SETUP, &CAdvisorDlg::OnSetup)
 ON_COMMAND(ID_CLUB_GAPS, &CAdvisorDlg::OnClubGaps)
 ON_COMMAND(ID_YARDAGE_CARD, &CAdvisorDlg::OnYardageCard)
+ON_COMMAND(ID_CONDITIONS, &CAdvisorDlg::OnConditions)
 ON_COMMAND(ID_APP_ABOUT, &CAdvisorDlg::OnAppAbout)
 END_MESSAGE_MAP()
 
@@ -78,9 +83,13 @@ void CAdvisorDlg::OnRecommend() {
     if (!UpdateData(TRUE)) {
         return;
     }
-    const CGolfClub* club = FindClubForDistance(theApp.m_clubs, theApp.m_nPlayerType, m_nDistance);
+    // With conditions in use the club is the one for the distance the shot plays like; the
+    // field and what is stored stay the target's distance.
+    const std::int32_t nPlaysLike = PlaysLike(m_nDistance, theApp.m_conditions);
+    const CGolfClub* club = FindClubForDistance(theApp.m_clubs, theApp.m_nPlayerType, nPlaysLike);
     // With no clubs at all there is nothing to recommend; the result line stays empty.
     m_strRecommendation = club != nullptr ? club->m_strName : CString();
+    ShowPlaysLike(nPlaysLike);
 
     CWnd* pDistance = GetDlgItem(IDC_DISTANCE);
     pDistance->SetFocus();
@@ -144,4 +153,33 @@ void CAdvisorDlg::OnYardageCard() {
 void CAdvisorDlg::OnAppAbout() {
     CAboutDlg dlg;
     dlg.DoModal();
+}
+
+void CAdvisorDlg::ShowPlaysLike(std::int32_t nPlaysLike) {
+    CWnd* line = GetDlgItem(IDC_PLAYS_LIKE);
+    if (!theApp.m_conditions.inUse) {
+        if (line != nullptr) {
+            line->ShowWindow(SW_HIDE);
+        }
+        return;
+    }
+    if (line == nullptr && AddControl(kPlaysLikeLine)) {
+        line = GetDlgItem(IDC_PLAYS_LIKE);
+    }
+    if (line != nullptr) {
+        line->SetWindowText(FormatText(IDS_PLAYS_LIKE, {NumberText(nPlaysLike)}));
+        line->ShowWindow(SW_SHOW);
+    }
+}
+
+void CAdvisorDlg::OnConditions() {
+    CConditionsDlg dlg;
+    dlg.m_conditions = theApp.m_conditions;
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    theApp.m_conditions = dlg.m_conditions;
+    // As the player type after Setup: a failed write is not shown here; the run's end tells.
+    StoreConditions(theApp.m_regSettings, theApp.m_conditions);
+    OnRecommend();
 }

@@ -47,6 +47,9 @@ protected:
     void OnClubGaps();
     void OnYardageCard();
     void OnAppAbout();
+    void OnConditions();
+    // The line under the club: the distance the shot plays like, while conditions are in use.
+    void ShowPlaysLike(std::int32_t nPlaysLike);
 
     DECLARE_MESSAGE_MAP()
 };

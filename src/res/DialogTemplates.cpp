@@ -151,11 +151,57 @@ const DialogTemplate kAboutDialog{
          14},
     }};
 
+constexpr DWORD kNumberField = kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
+// A field whose number may be below zero: its minus sign is a key a digits-only field refuses.
+constexpr DWORD kSignedField = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kArrows =
+    kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+
+const DialogTemplate kConditionsDialog{
+    IDD_CONDITIONS,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    0,
+    0,
+    0,
+    170,
+    172,
+    u"Conditions",
+    u"MS Sans Serif",
+    8,
+    {
+        {IDC_USE_CONDITIONS, ControlClass::Button, u"Use these conditions", 0,
+         kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 7, 7, 150, 10},
+        {IDC_STATIC, ControlClass::Static, u"Wind (mph):", 0, kText, 7, 24, 60, 8},
+        {IDC_WIND, ControlClass::Edit, nullptr, 0, kNumberField, 7, 34, 44, 14},
+        {IDC_WIND_SPIN, ControlClass::UpDown, nullptr, 0, kArrows, 51, 34, 10, 14},
+        {IDC_WIND_INTO, ControlClass::Button, u"Into the wind", 0,
+         kChild | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 62, 28, 100, 10},
+        {IDC_WIND_DOWN, ControlClass::Button, u"Down wind", 0, kChild | BS_AUTORADIOBUTTON, 62, 40,
+         100, 10},
+        {IDC_STATIC, ControlClass::Static, u"Air temperature (\u00B0F):", 0, kText | WS_GROUP, 7,
+         56, 150, 8},
+        {IDC_TEMPERATURE, ControlClass::Edit, nullptr, 0, kSignedField, 7, 66, 44, 14},
+        {IDC_TEMPERATURE_SPIN, ControlClass::UpDown, nullptr, 0, kArrows, 51, 66, 10, 14},
+        {IDC_STATIC, ControlClass::Static, u"Target above you (ft), below it negative:", 0, kText,
+         7, 86, 156, 8},
+        {IDC_SLOPE, ControlClass::Edit, nullptr, 0, kSignedField, 7, 96, 44, 14},
+        {IDC_SLOPE_SPIN, ControlClass::UpDown, nullptr, 0, kArrows, 51, 96, 10, 14},
+        {IDC_STATIC, ControlClass::Static, u"Altitude of the course (ft):", 0, kText, 7, 116, 150,
+         8},
+        {IDC_ALTITUDE, ControlClass::Edit, nullptr, 0, kNumberField, 7, 126, 44, 14},
+        {IDC_ALTITUDE_SPIN, ControlClass::UpDown, nullptr, 0, kArrows, 51, 126, 10, 14},
+        {IDOK, ControlClass::Button, u"OK", 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 7, 150, 44,
+         14},
+        {IDCANCEL, ControlClass::Button, u"Cancel", 0, kChild | WS_TABSTOP | BS_PUSHBUTTON, 56, 150,
+         44, 14},
+    }};
+
 // The main dialog's context menu. Its keys work while the distance field has the focus.
 const MenuTemplate kMainMenu{IDR_MAINFRAME,
                              {
                                  {ID_CLUB_GAPS, u"Club &Gaps...", FVIRTKEY | FCONTROL, 'G'},
                                  {ID_YARDAGE_CARD, u"&Yardage Card...", FVIRTKEY | FCONTROL, 'P'},
+                                 {ID_CONDITIONS, u"&Conditions...", FVIRTKEY | FCONTROL, 'K'},
                                  {0, nullptr},
                                  {ID_APP_ABOUT, u"&About Caddora", FVIRTKEY, VK_F1},
                              }};
@@ -181,12 +227,17 @@ const AcceleratorTable kMainAccelerators{IDR_MAINFRAME,
 
 } // namespace
 
+// Under the club, between its name and the Recommend Club picture.
+const DialogItemTemplate kPlaysLikeLine{
+    IDC_PLAYS_LIKE, ControlClass::Static, u"", 0, kText, 45, 89, 72, 8};
+
 void RegisterCaddoraResources() {
     RegisterDialogTemplate(&kMainDialog);
     RegisterDialogTemplate(&kSetupDialog);
     RegisterDialogTemplate(&kEditClubDialog);
     RegisterDialogTemplate(&kClubGapsDialog);
     RegisterDialogTemplate(&kAboutDialog);
+    RegisterDialogTemplate(&kConditionsDialog);
     RegisterAcceleratorTable(&kMainAccelerators);
     RegisterAcceleratorTable(&kSetupAccelerators);
     RegisterMenu(&kMainMenu);

@@ -30,6 +30,7 @@ const Text kEnglish[] = {
     {IDS_NO_CLUBS_IN_BAG, u"No club has a best distance above 0."},
     {IDS_CLUB_AT, u"%1 %2 %3"},
     {IDS_ABOUT_VERSION, u"Version %1"},
+    {IDS_PLAYS_LIKE, u"plays %1"},
 };
 
 } // namespace

@@ -44,12 +44,17 @@
 // The additions beyond the handheld's dialogs.
 #define IDD_ABOUTBOX 100
 #define IDD_CLUB_GAPS 142
+#define IDD_CONDITIONS 143
 
 // The main dialog's menu (IDR_MAINFRAME): its context menu, whose commands Windows also
 // appends to the window's system menu, so that each is a multiple of 16 below 0xF000.
 #define ID_CLUB_GAPS 0x8010
 #define ID_YARDAGE_CARD 0x8020
+#define ID_CONDITIONS 0x8030
 #define ID_APP_ABOUT 0xE140
+
+// The main dialog's line under the recommendation, shown only while conditions are in use.
+#define IDC_PLAYS_LIKE 1017
 
 // Setup's keys beyond its template: Club Gaps from there too.
 #define IDR_SETUP_KEYS 140
@@ -57,6 +62,19 @@
 // Club Gaps (142).
 #define IDC_GAPS_CHART 1020
 #define IDC_GAPS_SUMMARY 1021
+
+// Conditions (143).
+#define IDC_USE_CONDITIONS 1040
+#define IDC_WIND 1041
+#define IDC_WIND_SPIN 1042
+#define IDC_WIND_INTO 1043
+#define IDC_WIND_DOWN 1044
+#define IDC_TEMPERATURE 1045
+#define IDC_TEMPERATURE_SPIN 1046
+#define IDC_SLOPE 1047
+#define IDC_SLOPE_SPIN 1048
+#define IDC_ALTITUDE 1049
+#define IDC_ALTITUDE_SPIN 1050
 
 // About (100).
 #define IDC_ABOUT_VERSION 1030
@@ -79,3 +97,4 @@
 #define IDS_NO_CLUBS_IN_BAG 2023
 #define IDS_CLUB_AT 2024
 #define IDS_ABOUT_VERSION 2030
+#define IDS_PLAYS_LIKE 2040

@@ -6,6 +6,7 @@
 #include "advisor/AboutDlg.h"
 #include "advisor/AdvisorDlg.h"
 #include "advisor/ClubGapsDlg.h"
+#include "advisor/ConditionsDlg.h"
 #include "advisor/EditClubDlg.h"
 #include "advisor/SetupDlg.h"
 #include "club/ClubBook.h"
@@ -78,6 +79,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     saved = Save(gaps, folder.filePath(QStringLiteral("club-gaps-dialog.png"))) && saved;
+    CConditionsDlg conditions;
+    conditions.m_conditions = Conditions{true, 10, true, 55, -12, 1200};
+    if (!conditions.Create()) {
+        return 1;
+    }
+    saved = Save(conditions, folder.filePath(QStringLiteral("conditions-dialog.png"))) && saved;
     CAboutDlg about;
     if (!about.Create()) {
         return 1;

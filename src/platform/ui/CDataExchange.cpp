@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBoxSeam.h"
 
 #include <limits>
+#include <vector>
 
 CWnd* CDataExchange::PrepareCtrl(int nIDC) {
     m_pLastControl = m_pDlgWnd->GetDlgItem(nIDC);
@@ -130,5 +131,66 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) {
     if (value < minVal || value > maxVal) {
         AfxMessageBox(IntegerRangeMessage(minVal, maxVal));
         pDX->Fail();
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) {
+        return;
+    }
+    CWnd* control = pDX->PrepareCtrl(nIDC);
+    if (control == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = control->GetCheck();
+    } else {
+        control->SetCheck(value);
+    }
+}
+
+namespace {
+
+// The ids of the radio buttons of the group that begins with nIDC, in template order.
+std::vector<int> RadioGroup(const CDialog& dialog, int nIDC) {
+    std::vector<int> ids;
+    const DialogTemplate* dlgTemplate = FindDialogTemplate(dialog.GetTemplateId());
+    if (dlgTemplate == nullptr) {
+        return ids;
+    }
+    for (const DialogItemTemplate& item : dlgTemplate->items) {
+        const bool radio = item.windowClass == ControlClass::Button &&
+                           (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        if (ids.empty() ? item.id != nIDC : (!radio || (item.style & WS_GROUP))) {
+            if (!ids.empty()) {
+                break;
+            }
+            continue;
+        }
+        ids.push_back(item.id);
+    }
+    return ids;
+}
+
+} // namespace
+
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) {
+        return;
+    }
+    const std::vector<int> group = RadioGroup(*pDX->m_pDlgWnd, nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+    }
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        CWnd* button = pDX->m_pDlgWnd->GetDlgItem(group[i]);
+        if (button == nullptr) {
+            continue;
+        }
+        if (!pDX->m_bSaveAndValidate) {
+            button->SetCheck(static_cast<int>(i) == value ? BST_CHECKED : BST_UNCHECKED);
+        } else if (button->GetCheck() == BST_CHECKED) {
+            value = static_cast<int>(i);
+        }
     }
 }

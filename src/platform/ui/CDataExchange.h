@@ -29,6 +29,11 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+// A check box's state, BST_CHECKED or BST_UNCHECKED.
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+// Which radio button of the group that begins with control nIDC is checked, counted from 0
+// in template order to the next group; -1 for none.
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
 // The integer reading of DDX_Text: spaces around, an optional sign, decimal digits, and a
 // value that fits; anything else is no integer.

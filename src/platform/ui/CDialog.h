@@ -100,6 +100,9 @@ public:
     // An owner-drawn control (SS_OWNERDRAW) is to be painted: the dialog's draw handler
     // (ON_WM_DRAWITEM) paints it through the device context of the structure.
     void SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct);
+    // Adds a control made from a template item to the dialog's open window, above the others;
+    // FALSE without a window or when the id is taken. The item must outlive the window.
+    BOOL AddControl(const DialogItemTemplate& item);
     // DDX_Control: binds the member to the control's widget, once.
     void BindControl(int nIDC, CWnd& rControl);
 

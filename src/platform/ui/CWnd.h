@@ -30,6 +30,9 @@ public:
     // WM_SETREDRAW.
     void SetRedraw(BOOL bRedraw);
     void EnableWindow(BOOL bEnable);
+    // SW_SHOW or SW_HIDE; answers whether it was visible before.
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
 
     // EM_SETSEL and EM_SCROLLCARET; only edit controls take them.
     void SetSel(int nStartChar, int nEndChar);

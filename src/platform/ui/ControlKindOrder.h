@@ -19,6 +19,7 @@ enum Kind {
     StaticOwnerDrawn,
     Edit,
     PushButton,
+    CheckBox,
     RadioButton,
     UpDown,
     ListView
@@ -40,7 +41,14 @@ inline Kind KindOf(const DialogItemTemplate& item) {
     case ControlClass::Edit:
         return Edit;
     case ControlClass::Button:
-        return (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON ? RadioButton : PushButton;
+        switch (item.style & BS_TYPEMASK) {
+        case BS_AUTORADIOBUTTON:
+            return RadioButton;
+        case BS_AUTOCHECKBOX:
+            return CheckBox;
+        default:
+            return PushButton;
+        }
     case ControlClass::UpDown:
         return UpDown;
     case ControlClass::ListView:

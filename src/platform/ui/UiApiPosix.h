@@ -189,6 +189,7 @@ constexpr DWORD ES_NUMBER = 0x2000;
 
 constexpr DWORD BS_PUSHBUTTON = 0x0;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+constexpr DWORD BS_AUTOCHECKBOX = 0x3;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr DWORD BS_TYPEMASK = 0xF;
 
@@ -215,6 +216,9 @@ constexpr UINT STN_CLICKED = 0;
 
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
 
 constexpr int ICON_SMALL = 0;
 constexpr int ICON_BIG = 1;

@@ -347,23 +347,7 @@ void CDialog::Window::CreateControls(const DialogTemplate& dlgTemplate) {
     QButtonGroup* radioGroup = nullptr;
     QWidget* previous = nullptr;
     for (const DialogItemTemplate& item : dlgTemplate.items) {
-        if (item.style & WS_GROUP) {
-            radioGroup = nullptr;
-        }
-        RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
-        dialog.MapDialogRect(&rect);
-        ControlSite site{dialog, *widget,
-                         QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                         previous, radioGroup};
-        const ControlKind& kind = ControlKindOf(item);
-        QWidget* created = kind.create(site, item);
-        NameByCaption(created, item.id, previous);
-        ApplyCommonProperties(created, item, kind, site.geometry, widget->font());
-        auto control = std::unique_ptr<DialogControl>(new DialogControl{
-            created, item.id, item.style, kind.ctlColor, font.m_hObject, kind.wrap(), nullptr});
-        control->wrapper->SubclassWindow(HandleOf(created));
-        controls.Add(std::move(control));
-        previous = created;
+        previous = MakeControl(item, previous, radioGroup);
     }
     // The template's order is the Tab order and, first on top, the Z order.
     QWidget* lastTabStop = nullptr;
@@ -379,6 +363,38 @@ void CDialog::Window::CreateControls(const DialogTemplate& dlgTemplate) {
     for (const auto& control : controls.InOrder()) {
         dialog.QueryColours(HandleOf(control->widget));
     }
+}
+
+QWidget* CDialog::Window::MakeControl(const DialogItemTemplate& item, QWidget* previous,
+                                      QButtonGroup*& radioGroup) {
+    if (item.style & WS_GROUP) {
+        radioGroup = nullptr;
+    }
+    RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
+    dialog.MapDialogRect(&rect);
+    ControlSite site{dialog, *widget,
+                     QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                     previous, radioGroup};
+    const ControlKind& kind = ControlKindOf(item);
+    QWidget* created = kind.create(site, item);
+    NameByCaption(created, item.id, previous);
+    ApplyCommonProperties(created, item, kind, site.geometry, widget->font());
+    auto control = std::unique_ptr<DialogControl>(new DialogControl{
+        created, item.id, item.style, kind.ctlColor, font.m_hObject, kind.wrap(), nullptr});
+    control->wrapper->SubclassWindow(HandleOf(created));
+    controls.Add(std::move(control));
+    return created;
+}
+
+BOOL CDialog::AddControl(const DialogItemTemplate& item) {
+    if (!m_window || m_window->controls.ById(item.id) != nullptr) {
+        return FALSE;
+    }
+    QButtonGroup* radioGroup = nullptr;
+    QWidget* created = m_window->MakeControl(item, nullptr, radioGroup);
+    created->raise();
+    QueryColours(HandleOf(created));
+    return TRUE;
 }
 
 void CDialog::Window::FocusFirstTabStop() {

@@ -159,3 +159,15 @@ int CWnd::GetCheck() const {
     auto* button = qobject_cast<QAbstractButton*>(WidgetOf(m_hWnd));
     return button != nullptr && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
 }
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    const BOOL wasVisible = IsWindowVisible();
+    if (m_hWnd != nullptr) {
+        WidgetOf(m_hWnd)->setVisible(nCmdShow != SW_HIDE);
+    }
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return m_hWnd != nullptr && WidgetOf(m_hWnd)->isVisible();
+}

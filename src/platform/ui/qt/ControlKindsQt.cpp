@@ -18,6 +18,7 @@
 #include "platform/ui/UiApi.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QValidator>
@@ -148,6 +149,19 @@ QWidget* CreateRadioButton(ControlSite& site, const DialogItemTemplate& item) {
     return radio;
 }
 
+QWidget* CreateCheckBox(ControlSite& site, const DialogItemTemplate& item) {
+    auto* box = new QCheckBox(&site.window); // owned by the dialog's window
+    // It answers the static colour query, as a radio button does.
+    box->setBackgroundRole(QPalette::Window);
+    box->setForegroundRole(QPalette::WindowText);
+    box->setText(TextOf(item));
+    QObject::connect(box, &QAbstractButton::clicked, &site.window,
+                     [&dialog = site.dialog, id = item.id] {
+                         dialog.OnCommand(static_cast<UINT>(id), BN_CLICKED);
+                     });
+    return box;
+}
+
 QWidget* CreateUpDown(ControlSite& site, const DialogItemTemplate& item) {
     auto* upDown = new UpDownWidget(&site.window);
     auto* buddy = qobject_cast<QLineEdit*>(site.previous);
@@ -183,6 +197,7 @@ const ControlKind kKinds[] = {
     {&CreateStaticOwnerDrawn, &Wrap<CStatic>, Qt::NoFocus, kNoColourQuery},
     /* Edit */ {&CreateEdit, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_EDIT},
     /* PushButton */ {&CreatePushButton, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_BTN},
+    /* CheckBox */ {&CreateCheckBox, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_STATIC},
     /* RadioButton */ {&CreateRadioButton, &Wrap<CWnd>, Qt::ClickFocus, CTLCOLOR_STATIC},
     /* UpDown */ {&CreateUpDown, &Wrap<CSpinButtonCtrl>, Qt::NoFocus, kNoColourQuery},
     /* ListView */ {&CreateListView, &Wrap<CListCtrl>, Qt::ClickFocus, kNoColourQuery},

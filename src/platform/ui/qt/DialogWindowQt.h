@@ -7,6 +7,7 @@
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/DialogWidget.h"
 
+#include <QButtonGroup>
 #include <QPushButton>
 
 #include <memory>
@@ -55,6 +56,10 @@ struct CDialog::Window : ControlHost {
     // The window's logical dpi, or the handheld's before there is a window.
     int LogicalDpi() const { return widget ? widget->logicalDpiY() : 96; }
     void CreateControls(const DialogTemplate& dlgTemplate);
+    // One control of the template, made by the entry of its kind, with what every control
+    // takes from its item.
+    QWidget* MakeControl(const DialogItemTemplate& item, QWidget* previous,
+                         QButtonGroup*& radioGroup);
     void FocusFirstTabStop();
 
     CDialog& dialog;

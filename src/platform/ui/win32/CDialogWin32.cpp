@@ -10,6 +10,7 @@
 #include "platform/ui/win32/ImageResourcesWin32.h"
 #include "platform/ui/win32/MessageLoop.h"
 #include "platform/ui/win32/NumberEdit.h"
+#include "platform/ui/win32/Text.h"
 
 #include <algorithm>
 
@@ -320,6 +321,36 @@ void CDialog::Window::AdoptPicture(HWND child, const DialogItemTemplate& item, U
             bitmaps.push_back(scaled);
         }
     }
+}
+
+BOOL CDialog::AddControl(const DialogItemTemplate& item) {
+    if (!m_window || m_window->ById(item.id) != nullptr) {
+        return FALSE;
+    }
+    const ControlKind& kind = ControlKindOf(item);
+    // The dialog manager's classes by name: their atoms name them only in a template.
+    const wchar_t* className = kind.className;
+    if (kind.classAtom != 0) {
+        className = kind.classAtom == 0x0080   ? L"Button"
+                    : kind.classAtom == 0x0081 ? L"Edit"
+                                               : L"Static";
+    }
+    RECT rect{item.x, item.y, item.x + item.cx, item.y + item.cy};
+    MapDialogRect(&rect);
+    const HWND hWnd = CreateWindowExW(
+        0, className, Wide(CString(item.text != nullptr ? item.text : u"")),
+        kind.desktopStyle(item.style) | WS_CLIPSIBLINGS, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, m_hWnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), GetModuleHandleW(nullptr), nullptr);
+    if (hWnd == nullptr) {
+        return FALSE;
+    }
+    SendMessageW(hWnd, WM_SETFONT, SendMessageW(m_hWnd, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DialogControl control{hWnd, &item, &kind, kind.wrap(), nullptr, nullptr, nullptr};
+    control.wrapper->SubclassWindow(hWnd);
+    m_window->controls.push_back(std::move(control));
+    return TRUE;
 }
 
 void CDialog::ReleaseWindow(bool unbindMembers) {

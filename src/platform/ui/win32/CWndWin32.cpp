@@ -104,3 +104,11 @@ int CWnd::GetCheck() const {
     return m_hWnd != nullptr ? static_cast<int>(SendMessageW(m_hWnd, BM_GETCHECK, 0, 0))
                              : BST_UNCHECKED;
 }
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    return m_hWnd != nullptr && ::ShowWindow(m_hWnd, nCmdShow) != FALSE;
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return m_hWnd != nullptr && ::IsWindowVisible(m_hWnd) != FALSE;
+}

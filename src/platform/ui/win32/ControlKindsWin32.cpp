@@ -35,7 +35,9 @@ const ControlKind kKinds[] = {
     {kStaticAtom, nullptr, &AsTemplated, &Wrap<CStatic>, kNoColourQuery, false},
     /* Edit */ {kEditAtom, nullptr, &AsTemplated, &Wrap<CWnd>, CTLCOLOR_EDIT, false},
     /* PushButton */ {kButtonAtom, nullptr, &OwnerDrawn, &Wrap<CWnd>, CTLCOLOR_BTN, true},
-    // A radio button paints its whole rectangle as the dialog's: it asks the static query.
+    // A check box and a radio button paint their whole rectangle as the dialog's: they ask the
+    // static query.
+    /* CheckBox */ {kButtonAtom, nullptr, &AsTemplated, &Wrap<CWnd>, CTLCOLOR_STATIC, false},
     /* RadioButton */ {kButtonAtom, nullptr, &AsTemplated, &Wrap<CWnd>, CTLCOLOR_STATIC, false},
     /* UpDown */
     {0, UPDOWN_CLASSW, &AsTemplated, &Wrap<CSpinButtonCtrl>, kNoColourQuery, false},
