@@ -1,9 +1,9 @@
 #include "persistence/RegistryKey.h"
 
 #include "club/GolfClub.h"
-#include "ClubFileBytes.h"
 #include "platform/core/CArchive.h"
 
+#include "persistence/ClubFileBytes.h"
 #include "support/UserEnvironment.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // The base of every UI test: one offscreen application per process, the Fusion style, the
 // program's resources, a temporary home with its own settings and data directories, the
 // message box seam emptied, and a watchdog against modal windows nobody answers.
-#include "ModalWatchdog.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/qt/Handles.h"
+#include "support/ModalWatchdog.h"
 
 #include <QString>
 #include <QTemporaryDir>
