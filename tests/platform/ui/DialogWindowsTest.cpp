@@ -1,4 +1,5 @@
 #include "platform/ui/TestDialogs.h"
+#include "support/Player.h"
 #include "support/UiTest.h"
 
 #include "platform/ui/MessageBoxSeam.h"
@@ -86,11 +87,11 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
     std::string mainOwner;
     std::string formOwner;
     QPoint offCentre;
-    WithModalDialog<CDialog>(
+    Player::WithModalDialog<CDialog>(
         [&](CDialog& opened) {
             mainOwner = ownerOf(opened);
             FormDialog form;
-            WithModalDialog<FormDialog>(
+            Player::WithModalDialog<FormDialog>(
                 [&](FormDialog& shown) {
                     formOwner = ownerOf(shown);
                     offCentre = WidgetOf(shown.GetSafeHwnd())->frameGeometry().center() -
