@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBoxSeam.h"
 
 #include "support/OrdinaryUser.h"
+#include "support/Player.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -22,7 +23,7 @@ protected:
     std::pair<std::vector<CString>, std::vector<CString>> Run() {
         MessageBoxSeam::SetNextAnswer(IDOK);
         std::vector<CString> atStart;
-        WithModalDialog<CAdvisorDlg>(
+        Player::WithModalDialog<CAdvisorDlg>(
             [&](CAdvisorDlg& dlg) {
                 atStart = MessageBoxSeam::TakeShownTexts();
                 QTest::mouseClick(WidgetOf(dlg.GetDlgItem(IDC_CLOSE)->m_hWnd), Qt::LeftButton, {},

@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "app/ProgramFixture.h"
 
 #include "advisor/AdvisorDlg.h"
 #include "advisor/SetupDlg.h"

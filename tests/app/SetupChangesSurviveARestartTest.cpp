@@ -1,4 +1,5 @@
 #include "support/AppTest.h"
+#include "support/Player.h"
 
 #include "advisor/AdvisorDlg.h"
 #include "advisor/EditClubDlg.h"
@@ -15,7 +16,7 @@ namespace {
 class SetupChangesSurviveARestart : public AppTest {
 protected:
     void Run(std::function<void(CAdvisorDlg&)> act) {
-        EXPECT_FALSE(WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }));
+        EXPECT_FALSE(Player::WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }));
         EXPECT_EQ(theApp.ExitInstance(), 0);
     }
     static void Tap(CDialog& dlg, int id) {
@@ -34,12 +35,12 @@ TEST_F(SetupChangesSurviveARestart, ThePlayerTypeAndAnEditedClubAreThereAtTheNex
     std::int32_t editedId = 0;
     int maleBefore = 0;
     Run([&](CAdvisorDlg& main) {
-        WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
+        Player::WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
             Tap(setup, IDC_ADULT_FEMALE);
             setup.m_lstClubs.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
             editedId = static_cast<std::int32_t>(setup.m_lstClubs.GetItemData(row));
             maleBefore = theApp.m_clubs.FindClub(editedId)->m_nMaleDistance;
-            WhenModalDialog<CEditClubDlg>([](CEditClubDlg& edit) {
+            Player::WhenModalDialog<CEditClubDlg>([](CEditClubDlg& edit) {
                 Retype(edit, IDC_BEST_DISTANCE, QStringLiteral("123"));
                 Retype(edit, IDC_DESCRIPTION, QStringLiteral("Trusty Hybrid"));
                 Tap(edit, IDOK);
@@ -62,7 +63,7 @@ TEST_F(SetupChangesSurviveARestart, ThePlayerTypeAndAnEditedClubAreThereAtTheNex
         EXPECT_EQ(club->m_strName, CString(u"Trusty Hybrid"));
         EXPECT_EQ(club->m_nFemaleDistance, 123);
         EXPECT_EQ(club->m_nMaleDistance, maleBefore);
-        WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
+        Player::WhenModalDialog<CSetupDlg>([&](CSetupDlg& setup) {
             rows << ToQString(setup.m_lstClubs.GetItemText(row, 0))
                  << ToQString(setup.m_lstClubs.GetItemText(row, 1));
             EXPECT_EQ(setup.GetDlgItem(IDC_ADULT_FEMALE)->GetCheck(), BST_CHECKED);

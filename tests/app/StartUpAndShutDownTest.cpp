@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBoxSeam.h"
 
 #include "persistence/ClubFileBytes.h"
+#include "support/Player.h"
 #include "support/TemporaryDirectory.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ protected:
     // One run of the program as the frame drives it: start-up, with the main dialog
     // answered by `act`, then shut-down.
     int Run(std::function<void(CAdvisorDlg&)> act) {
-        EXPECT_FALSE(WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }))
+        EXPECT_FALSE(Player::WithModalDialog(std::move(act), [] { return theApp.InitInstance(); }))
             << "start-up never enters a message loop";
         return theApp.ExitInstance();
     }

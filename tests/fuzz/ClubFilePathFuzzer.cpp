@@ -2,7 +2,7 @@
 // temporary folder: the file layer, the damage handling and the copy of a damaged file. A
 // damaged file's copy holds exactly its bytes; the save that follows writes a table that
 // loads back whole, with the same clubs, and leaves no temporary file behind.
-#include "FuzzSandbox.h"
+#include "fuzz/FuzzSandbox.h"
 
 #include "club/ClubBook.h"
 #include "persistence/ClubDataFile.h"

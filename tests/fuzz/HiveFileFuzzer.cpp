@@ -2,7 +2,7 @@
 // file of a temporary folder: reads never fail hard, a damaged file is set aside byte for
 // byte, the settings key can always be made again, and whatever value the writer accepts
 // (one made from the input's own bytes) the reader gives back.
-#include "FuzzSandbox.h"
+#include "fuzz/FuzzSandbox.h"
 
 #include "platform/core/Registry.h"
 #include "platform/core/RegistryHive.h"

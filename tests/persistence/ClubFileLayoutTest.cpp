@@ -1,4 +1,4 @@
-#include "PersistenceFixture.h"
+#include "persistence/PersistenceFixture.h"
 
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"

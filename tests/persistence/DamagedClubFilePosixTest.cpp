@@ -1,6 +1,6 @@
 // The copy of a damaged table on this system: of a regular file only, of the bytes it had
 // when it was opened, with its permission bits.
-#include "PersistenceFixture.h"
+#include "persistence/PersistenceFixture.h"
 
 #include "platform/core/CArchive.h"
 

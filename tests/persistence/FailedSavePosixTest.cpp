@@ -1,7 +1,7 @@
 // A save that the system stops part way (here by a limit on the size of the files the process
 // writes, which binds root too) fails without ending the program, and leaves the earlier table
 // as it was, and nothing beside it.
-#include "PersistenceFixture.h"
+#include "persistence/PersistenceFixture.h"
 
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"

@@ -1,6 +1,6 @@
 // An administrator run with another user's environment (a sudo that keeps HOME): that user's
 // folders are read and never written in, and that user's links are never followed to write.
-#include "PersistenceFixture.h"
+#include "persistence/PersistenceFixture.h"
 
 #include "persistence/RegistryKey.h"
 #include "platform/core/CArchive.h"

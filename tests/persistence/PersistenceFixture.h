@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ClubFileBytes.h"
 #include "persistence/ClubDataFile.h"
 #include "platform/core/KnownFolders.h"
 #include "platform/core/ModulePath.h"
 
+#include "persistence/ClubFileBytes.h"
 #include "support/TemporaryDirectory.h"
 #include "support/UserEnvironment.h"
 

@@ -2,11 +2,11 @@
 
 #include "club/ClubBook.h"
 #include "club/GolfClub.h"
-#include "ClubFileBytes.h"
 #include "persistence/ClubDataFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CMemFile.h"
 
+#include "persistence/ClubFileBytes.h"
 #include "support/ClubIds.h"
 #include "support/UserEnvironment.h"
 

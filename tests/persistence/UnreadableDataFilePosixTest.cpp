@@ -1,7 +1,7 @@
 // Tables on this system that are there but cannot be read (a pipe, a device, a file the user
 // may not read): nothing waits for them and they are never replaced. And folders whose names
 // are no UTF-8, which must still find their own tables.
-#include "PersistenceFixture.h"
+#include "persistence/PersistenceFixture.h"
 
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"

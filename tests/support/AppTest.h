@@ -3,7 +3,7 @@
 // temporary directory (so Clubs.dat lands there), and the one application object is put
 // back to its state after construction, with the shared drawing objects that start-up
 // creates before any dialog runs.
-#include "UiTest.h"
+#include "support/UiTest.h"
 
 #include "advisor/AdvisorApp.h"
 #include "club/ClubBook.h"

@@ -52,7 +52,6 @@ protected:
         const CGolfClub* club = FindClubForDistance(theApp.m_clubs, playerType, yards);
         return club != nullptr ? club->m_strName : CString();
     }
-    static CString TextOf(CDialog& dlg, int id) { return dlg.GetDlgItem(id)->GetWindowText(); }
 
 private:
     std::unique_ptr<UserEnvironment> m_environment;

@@ -1,4 +1,4 @@
-#include "ModalWatchdog.h"
+#include "support/ModalWatchdog.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -11,6 +11,7 @@
 #include <memory>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,24 @@ void Paste(CDialog& dlg, int id, const CString& text);
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 // The caption's close box.
 void CloseBox(CDialog& dlg);
+// A click on the row's cell in the list's last column: away from the first, so that it
+// selects the row only where the list selects whole rows. DoubleTapRow: a double click there.
+void TapRow(CDialog& dlg, int id, int row);
+void DoubleTapRow(CDialog& dlg, int id, int row);
+// The list's scroll bar taken to its top.
+void ScrollToTop(CDialog& dlg, int id);
 // Whether the control has the keyboard focus within its dialog.
 bool HasFocus(CDialog& dlg, int id);
+// What the control shows: a field's or a label's text, a button's caption.
+CString Text(CDialog& dlg, int id);
+// Whether a radio button shows its mark.
+bool Checked(CDialog& dlg, int id);
+// A list's column as it shows it, from the top row down.
+std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column);
+// The rows the list shows selected, from the top down.
+std::vector<int> SelectedRows(CDialog& dlg, int id);
+// Whether the list shows the whole height of the row, none of it scrolled away.
+bool RowShown(CDialog& dlg, int id, int row);
 // The colour the screen shows at a point of the control (id 0: of the dialog itself), in the
 // control's own pixels, and the size of the control (or the dialog's client area) in them.
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y);
@@ -63,17 +80,24 @@ void ProcessEvents();
 // Runs `act` on the dialog that the next modal loop runs, as soon as it runs.
 void WhenModal(std::function<void(CDialog*)> act);
 
+// Runs `act` on the dialog that the next modal loop runs, which must be a Dialog.
+template <typename Dialog> void WhenModalDialog(std::function<void(Dialog&)> act) {
+    WhenModal([act = std::move(act)](CDialog* modal) {
+        auto* dlg = dynamic_cast<Dialog*>(modal);
+        ASSERT_NE(dlg, nullptr) << "another window opened than the dialog expected";
+        act(*dlg);
+    });
+}
+
 // Runs `open`, the code that runs a dialog modally, with `act` playing the player in that
 // dialog, which must be a Dialog; answers what `open` answers. The test fails when no such
 // dialog opened.
 template <typename Dialog, typename Open>
 auto WithModalDialog(std::function<void(Dialog&)> act, Open&& open) {
     bool acted = false;
-    WhenModal([&](CDialog* modal) {
-        auto* dlg = dynamic_cast<Dialog*>(modal);
-        ASSERT_NE(dlg, nullptr) << "another window opened than the dialog expected";
+    WhenModalDialog<Dialog>([&](Dialog& dlg) {
         acted = true;
-        act(*dlg);
+        act(dlg);
     });
     if constexpr (std::is_void_v<decltype(open())>) {
         open();

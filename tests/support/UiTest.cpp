@@ -1,4 +1,4 @@
-#include "UiTest.h"
+#include "support/UiTest.h"
 
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/MessageBoxSeam.h"

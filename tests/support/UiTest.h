@@ -2,9 +2,9 @@
 // The base of every UI test: one offscreen application per process, the Fusion style, the
 // program's resources, a temporary home with its own settings and data directories, the
 // message box seam emptied, and a watchdog against modal windows nobody answers.
-#include "ModalWatchdog.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/qt/Handles.h"
+#include "support/ModalWatchdog.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -13,7 +13,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,8 +31,9 @@ void EnsureTestApplication();
 
 class UiTest : public ::testing::Test {
 public:
-    // Runs act on the modal window as soon as the next modal loop shows it; for dialogs
-    // that are run with exec() by the code under test.
+    // Runs act on the modal window as soon as the next modal loop shows it; for windows
+    // that are run with exec() by the code under test (Player::WithModalDialog for the
+    // program's dialogs).
     static void WhenModal(std::function<void(QWidget*)> act);
 
 protected:
@@ -44,35 +44,6 @@ protected:
     QString HomeDir() const;
     QString ConfigDir() const;
     QString DataDir() const;
-
-    // Runs act on the dialog that the next modal loop shows, which must be a Dialog.
-    template <typename Dialog> static void WhenModalDialog(std::function<void(Dialog&)> act) {
-        WhenModal([act = std::move(act)](QWidget* modal) {
-            auto* dlg = dynamic_cast<Dialog*>(CDialog::FromHandlePermanent(HandleOf(modal)));
-            ASSERT_NE(dlg, nullptr) << "another window opened than the dialog expected";
-            act(*dlg);
-        });
-    }
-
-    // Runs `open`, the code that runs a dialog modally, with `act` playing the player in
-    // that dialog, which must be a Dialog; answers what `open` answers. The test fails when
-    // no such dialog opened.
-    template <typename Dialog, typename Open>
-    static auto WithModalDialog(std::function<void(Dialog&)> act, Open&& open) {
-        bool acted = false;
-        WhenModalDialog<Dialog>([&](Dialog& dlg) {
-            acted = true;
-            act(dlg);
-        });
-        if constexpr (std::is_void_v<decltype(open())>) {
-            open();
-            EXPECT_TRUE(acted) << "the dialog never opened";
-        } else {
-            auto result = open();
-            EXPECT_TRUE(acted) << "the dialog never opened";
-            return result;
-        }
-    }
 
     // Waits until the widget's window is active, for key presses to reach it.
     static bool Activate(QWidget* widget);

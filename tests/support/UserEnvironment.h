@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TemporaryDirectory.h"
+#include "support/TemporaryDirectory.h"
 
 #ifdef _WIN32
 #include "platform/core/Win32Api.h"

@@ -1,19 +1,24 @@
 // What the player sees, at the device pixel ratio of the screen: 1 in the normal run; ctest
 // runs the suite again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
-#include "support/AppTest.h"
+#include "support/DialogTest.h"
 
 #include "advisor/AdvisorDlg.h"
 #include "advisor/EditClubDlg.h"
 #include "advisor/SetupDlg.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/qt/DialogControls.h"
+#include "platform/ui/qt/Handles.h"
 #include "platform/ui/qt/PushButtonWidget.h"
+#include "platform/ui/qt/QtConvert.h"
 
 #include <QAbstractButton>
 #include <QImageReader>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -27,15 +32,11 @@ QColor At(const QImage& image, double x, double y) {
                             static_cast<int>((y + 0.5) * ratio));
 }
 
-class AnyScale : public AppTest, public ::testing::WithParamInterface<UINT> {
+class AnyScale : public DialogTest, public ::testing::WithParamInterface<UINT> {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        PrepareDrawingObjectsAndClubs();
-    }
     void TearDown() override {
         dlg.reset();
-        AppTest::TearDown();
+        DialogTest::TearDown();
     }
     CDialog& Open(UINT id) {
         if (id == IDD_CADDORA_DIALOG) {
@@ -45,8 +46,7 @@ protected:
         } else {
             dlg = std::make_unique<CEditClubDlg>();
         }
-        EXPECT_TRUE(dlg->Create());
-        EXPECT_TRUE(Activate(WidgetOf(dlg->GetSafeHwnd())));
+        EXPECT_TRUE(Player::Open(*dlg));
         return *dlg;
     }
     // The controls in template order, which is their Z order, first on top.
@@ -115,6 +115,45 @@ TEST_P(AnyScale, EveryTextFitsItsControl) {
         }
     }
     EXPECT_EQ(texts, GetParam() == IDD_CADDORA_DIALOG ? 4 : GetParam() == IDD_SETUP ? 7 : 5);
+}
+
+// The field and the push buttons draw in the application's bold font, the labels in their
+// own (bold, at the stock font's size or Setup's captions at 11), the rest in the dialog's.
+TEST_P(AnyScale, EveryControlDrawsInTheFontTheDialogGaveIt) {
+    struct ControlFont {
+        int id;
+        bool bold;
+        int height; // in characters' pixels; 0: the dialog's own
+        bool applicationFont;
+    };
+    const int stock = -GetStockSystemFont().lfHeight;
+    const std::map<UINT, std::vector<ControlFont>> fonts = {
+        {IDD_CADDORA_DIALOG,
+         {{IDC_RECOMMENDATION, true, stock, false}, {IDC_DISTANCE, true, 12, true}}},
+        {IDD_SETUP,
+         {{IDC_PLAYER_TYPE, true, 11, false},
+          {IDC_DISTANCE_CHART, true, 11, false},
+          {IDC_EDIT, true, 12, true},
+          {IDOK, true, 12, true},
+          {IDC_ADULT_MALE, false, 0, false},
+          {IDC_ADULT_FEMALE, false, 0, false},
+          {IDC_CLUB_LIST, false, 0, false}}},
+        {IDD_EDIT_CLUB,
+         {{IDOK, true, 12, true},
+          {IDCANCEL, true, 12, true},
+          {IDC_BEST_DISTANCE, false, 0, false},
+          {IDC_DESCRIPTION, false, 0, false}}}};
+    CDialog& dialog = Open(GetParam());
+    for (const ControlFont& f : fonts.at(GetParam())) {
+        const QFont drawn = Control(f.id)->font();
+        EXPECT_EQ(drawn.bold(), f.bold) << f.id;
+        if (f.height != 0) {
+            EXPECT_EQ(drawn.pixelSize(), StandInPixelSize(f.height)) << f.id;
+        }
+        EXPECT_EQ(dialog.GetDlgItem(f.id)->GetFont() == theApp.m_fntBold.m_hObject,
+                  f.applicationFont)
+            << f.id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, AnyScale,

@@ -3,7 +3,7 @@
 #include "platform/process/OneRunningCopy.h"
 #include "platform/process/RaiseSocket.h"
 
-#include "PollLoop.h"
+#include "platform/process/PollLoop.h"
 #include "support/OrdinaryUser.h"
 #include "support/UserEnvironment.h"
 

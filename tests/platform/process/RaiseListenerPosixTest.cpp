@@ -4,7 +4,7 @@
 #include "platform/process/RaiseListener.h"
 #include "platform/process/RaiseSocket.h"
 
-#include "PollLoop.h"
+#include "platform/process/PollLoop.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A signal that ends the process from outside arrives as a call from the event loop.
 #include "platform/process/TerminationSignals.h"
 
-#include "PollLoop.h"
+#include "platform/process/PollLoop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
+#include "platform/ui/TestDialogs.h"
+#include "support/Player.h"
 #include "support/UiTest.h"
-#include "TestDialogs.h"
 
 #include "platform/ui/MessageBoxSeam.h"
 #include "res/Resource.h"
@@ -86,11 +87,11 @@ TEST_F(DialogWindows, AParentlessModalDialogIsOwnedByTheDialogThatOpensItAndCent
     std::string mainOwner;
     std::string formOwner;
     QPoint offCentre;
-    WithModalDialog<CDialog>(
+    Player::WithModalDialog<CDialog>(
         [&](CDialog& opened) {
             mainOwner = ownerOf(opened);
             FormDialog form;
-            WithModalDialog<FormDialog>(
+            Player::WithModalDialog<FormDialog>(
                 [&](FormDialog& shown) {
                     formOwner = ownerOf(shown);
                     offCentre = WidgetOf(shown.GetSafeHwnd())->frameGeometry().center() -

@@ -1,5 +1,5 @@
+#include "platform/ui/TestDialogs.h"
 #include "support/UiTest.h"
-#include "TestDialogs.h"
 
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/QtConvert.h"

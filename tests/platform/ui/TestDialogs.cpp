@@ -1,4 +1,4 @@
-#include "TestDialogs.h"
+#include "platform/ui/TestDialogs.h"
 
 #include "platform/ui/UiApi.h"
 

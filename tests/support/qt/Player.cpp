@@ -5,10 +5,14 @@
 #include "support/ModalWatchdog.h"
 #include "support/UiTest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -20,6 +24,17 @@ QWidget* Control(CDialog& dlg, int id) {
     }
     CWnd* control = dlg.GetDlgItem(id);
     return control != nullptr ? WidgetOf(control->m_hWnd) : nullptr;
+}
+
+QTreeWidget* List(CDialog& dlg, int id) {
+    auto* list = qobject_cast<QTreeWidget*>(Control(dlg, id));
+    EXPECT_NE(list, nullptr) << "no list " << id;
+    return list;
+}
+
+// The middle of the row's cell in the last column, in the list's viewport.
+QPoint RowPoint(QTreeWidget* list, int row) {
+    return list->visualRect(list->model()->index(row, list->columnCount() - 1)).center();
 }
 
 Qt::Key ToQtKey(Key key) {
@@ -106,6 +121,25 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     QTest::keyClick(control, ToQtKey(key), held);
 }
 
+void TapRow(CDialog& dlg, int id, int row) {
+    QTreeWidget* list = List(dlg, id);
+    ASSERT_NE(list, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, row));
+}
+
+void DoubleTapRow(CDialog& dlg, int id, int row) {
+    QTreeWidget* list = List(dlg, id);
+    ASSERT_NE(list, nullptr);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, row));
+    QTest::qWait(0);
+}
+
+void ScrollToTop(CDialog& dlg, int id) {
+    if (QTreeWidget* list = List(dlg, id)) {
+        list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    }
+}
+
 void CloseBox(CDialog& dlg) {
     WidgetOf(dlg.GetSafeHwnd())->close();
 }
@@ -115,6 +149,58 @@ void CloseBox(CDialog& dlg) {
 bool HasFocus(CDialog& dlg, int id) {
     QWidget* control = Control(dlg, id);
     return control != nullptr && control->window()->focusWidget() == control;
+}
+
+CString Text(CDialog& dlg, int id) {
+    QWidget* control = Control(dlg, id);
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        return FromQString(field->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return FromQString(label->text());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return FromQString(button->text());
+    }
+    ADD_FAILURE() << "no control with a text " << id;
+    return CString();
+}
+
+bool Checked(CDialog& dlg, int id) {
+    auto* button = qobject_cast<QAbstractButton*>(Control(dlg, id));
+    EXPECT_NE(button, nullptr) << "no button " << id;
+    return button != nullptr && button->isChecked();
+}
+
+std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column) {
+    std::vector<CString> texts;
+    if (QTreeWidget* list = List(dlg, id)) {
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            texts.push_back(FromQString(list->topLevelItem(row)->text(column)));
+        }
+    }
+    return texts;
+}
+
+std::vector<int> SelectedRows(CDialog& dlg, int id) {
+    std::vector<int> rows;
+    if (QTreeWidget* list = List(dlg, id)) {
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            if (list->topLevelItem(row)->isSelected()) {
+                rows.push_back(row);
+            }
+        }
+    }
+    return rows;
+}
+
+bool RowShown(CDialog& dlg, int id, int row) {
+    QTreeWidget* list = List(dlg, id);
+    if (list == nullptr) {
+        return false;
+    }
+    const QRect shown = list->visualItemRect(list->topLevelItem(row));
+    return shown.top() >= 0 && shown.bottom() < list->viewport()->height();
 }
 
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {

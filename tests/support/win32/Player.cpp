@@ -4,10 +4,13 @@
 
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/win32/MessageLoop.h"
+#include "platform/ui/win32/Text.h"
 #include "res/RegisterCaddoraResources.h"
 
 #include <deque>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -53,6 +56,17 @@ LPARAM KeyData(UINT vk, bool alt, bool up) {
         data |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
     }
     return data;
+}
+
+// The middle of the row's cell in the list's last column, in the list's own pixels.
+LPARAM RowPoint(HWND list, int row) {
+    const int last = Header_GetItemCount(ListView_GetHeader(list)) - 1;
+    RECT cell{};
+    cell.top = last;
+    cell.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&cell));
+    return MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
 }
 
 std::deque<std::function<void(CDialog*)>>& ModalActs() {
@@ -176,6 +190,31 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     ProcessEvents();
 }
 
+void TapRow(CDialog& dlg, int id, int row) {
+    const HWND list = Control(dlg, id);
+    ASSERT_NE(list, nullptr) << "no list " << id;
+    const LPARAM at = RowPoint(list, row);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    ProcessEvents();
+}
+
+void DoubleTapRow(CDialog& dlg, int id, int row) {
+    const HWND list = Control(dlg, id);
+    ASSERT_NE(list, nullptr) << "no list " << id;
+    const LPARAM at = RowPoint(list, row);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    ProcessEvents();
+}
+
+void ScrollToTop(CDialog& dlg, int id) {
+    SendMessageW(Control(dlg, id), WM_VSCROLL, SB_TOP, 0);
+    ProcessEvents();
+}
+
 void CloseBox(CDialog& dlg) {
     SendMessageW(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     ProcessEvents();
@@ -184,6 +223,53 @@ void CloseBox(CDialog& dlg) {
 bool HasFocus(CDialog& dlg, int id) {
     const HWND control = Control(dlg, id);
     return control != nullptr && GetFocus() == control;
+}
+
+CString Text(CDialog& dlg, int id) {
+    return WindowText(Control(dlg, id));
+}
+
+bool Checked(CDialog& dlg, int id) {
+    return SendMessageW(Control(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column) {
+    const HWND list = Control(dlg, id);
+    std::vector<CString> texts;
+    const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::u16string text(256, u'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<LPWSTR>(text.data());
+        item.cchTextMax = static_cast<int>(text.size());
+        text.resize(static_cast<std::size_t>(SendMessageW(
+            list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item))));
+        texts.emplace_back(std::move(text));
+    }
+    return texts;
+}
+
+std::vector<int> SelectedRows(CDialog& dlg, int id) {
+    const HWND list = Control(dlg, id);
+    std::vector<int> rows;
+    for (int row = -1; (row = ListView_GetNextItem(list, row, LVNI_SELECTED)) >= 0;) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Rows lie below the header, which the list's client area holds too.
+bool RowShown(CDialog& dlg, int id, int row) {
+    const HWND list = Control(dlg, id);
+    RECT shown{};
+    RECT client{};
+    RECT header{};
+    shown.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&shown));
+    GetClientRect(list, &client);
+    GetWindowRect(ListView_GetHeader(list), &header);
+    return shown.top >= header.bottom - header.top && shown.bottom <= client.bottom;
 }
 
 COLORREF PixelAt(CDialog& dlg, int id, int x, int y) {
