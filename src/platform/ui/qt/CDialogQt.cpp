@@ -402,6 +402,7 @@ void CDialog::Window::CreateControls(const DialogTemplate& dlgTemplate) {
         QWidget* created = kind.create(site, item);
         NameByCaption(created, item.id, previous);
         ApplyCommonProperties(created, item, kind, site.geometry, widget->font());
+        created->setProperty(kControlPlaceProperty, static_cast<int>(controls.InOrder().size()));
         auto control = std::unique_ptr<DialogControl>(new DialogControl{
             created, item.id, item.style, kind.ctlColor, font.m_hObject, kind.wrap(), nullptr});
         control->wrapper->SubclassWindow(HandleOf(created));
