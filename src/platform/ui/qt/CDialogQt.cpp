@@ -6,6 +6,7 @@
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/qt/ControlCaptions.h"
 #include "platform/ui/qt/ControlHost.h"
 #include "platform/ui/qt/ControlKindsQt.h"
 #include "platform/ui/qt/DialogControls.h"
@@ -57,19 +58,6 @@ void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr, in
     LOGFONT lf{};
     if (GetObject(dc.GetCurrentFont(), lf)) {
         widget->setFont(ToQFont(lf, logicalDpi));
-    }
-}
-
-// A text caption names the control that follows it, for screen readers.
-void NameByCaption(QWidget* widget, int id, QWidget* previous) {
-    auto* caption = dynamic_cast<StaticWidget*>(previous);
-    if (caption == nullptr || !caption->pixmap().isNull() || caption->text().isEmpty()) {
-        return;
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        caption->setBuddy(edit);
-    } else if (id != IDC_STATIC) {
-        widget->setAccessibleDescription(caption->text());
     }
 }
 
@@ -349,6 +337,7 @@ void CDialog::Window::CreateControls(const DialogTemplate& dlgTemplate) {
     for (const DialogItemTemplate& item : dlgTemplate.items) {
         previous = MakeControl(item, previous, radioGroup);
     }
+    NameControlsByCaptions(controls);
     // The template's order is the Tab order and, first on top, the Z order.
     QWidget* lastTabStop = nullptr;
     for (const auto& control : controls.InOrder()) {
@@ -377,8 +366,8 @@ QWidget* CDialog::Window::MakeControl(const DialogItemTemplate& item, QWidget* p
                      previous, radioGroup};
     const ControlKind& kind = ControlKindOf(item);
     QWidget* created = kind.create(site, item);
-    NameByCaption(created, item.id, previous);
     ApplyCommonProperties(created, item, kind, site.geometry, widget->font());
+    created->setProperty(kControlPlaceProperty, static_cast<int>(controls.InOrder().size()));
     auto control = std::unique_ptr<DialogControl>(new DialogControl{
         created, item.id, item.style, kind.ctlColor, font.m_hObject, kind.wrap(), nullptr});
     control->wrapper->SubclassWindow(HandleOf(created));

@@ -131,8 +131,9 @@ QWidget* CreatePushButton(ControlSite& site, const DialogItemTemplate& item) {
 }
 
 QWidget* CreateRadioButton(ControlSite& site, const DialogItemTemplate& item) {
+    // The group keeps one button checked; the button stays auto-exclusive all the same, for
+    // assistive technology reads only an auto-exclusive button as a radio button.
     auto* radio = new QRadioButton(&site.window);
-    radio->setAutoExclusive(false);
     if (site.radioGroup == nullptr) {
         site.radioGroup = new QButtonGroup(&site.window);
     }

@@ -11,6 +11,9 @@ class QWidget;
 
 // The widget property that holds a control's id.
 inline constexpr char kControlIdProperty[] = "caddoraControlId";
+// The widget property that holds a control's place in its template, from 0: the order the
+// player reads the controls in. Kept on the widget, it is there for as long as the widget is.
+inline constexpr char kControlPlaceProperty[] = "caddoraControlPlace";
 
 struct DialogControl {
     QWidget* widget;

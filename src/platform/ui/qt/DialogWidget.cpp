@@ -1,6 +1,7 @@
 #include "platform/ui/qt/DialogWidget.h"
 
 #include "platform/ui/qt/ControlHost.h"
+#include "platform/ui/qt/DialogAccessible.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -17,7 +18,9 @@ ControlHost* ControlHost::Of(const QWidget* widget) {
 }
 
 DialogWidget::DialogWidget(ControlHost& host, QWidget* parent, int closeCommand)
-    : QDialog(parent), m_host(host), m_closeCommand(closeCommand) {}
+    : QDialog(parent), m_host(host), m_closeCommand(closeCommand) {
+    InstallDialogAccessibility();
+}
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/UpDownWidget.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -9,12 +10,45 @@
 #include <limits>
 
 namespace {
+
 // A step that comes later than this after the previous one starts a new press.
 constexpr qint64 kNewPressAfterMs = 500;
+
+// The arrows are one spin button to assistive technology, called as the field they step
+// unless they have a name of their own (a plain widget would be read as a nameless pane).
+class UpDownAccessible : public QAccessibleWidget {
+public:
+    explicit UpDownAccessible(UpDownWidget* upDown)
+        : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        QLineEdit* buddy = static_cast<const UpDownWidget*>(widget())->Buddy();
+        if (t != QAccessible::Name || !own.isEmpty() || buddy == nullptr) {
+            return own;
+        }
+        const QAccessibleInterface* field = QAccessible::queryAccessibleInterface(buddy);
+        return field != nullptr ? field->text(QAccessible::Name) : own;
+    }
+};
+
+QAccessibleInterface* UpDownFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget")) {
+        return nullptr;
+    }
+    auto* upDown = dynamic_cast<UpDownWidget*>(object);
+    return upDown != nullptr ? new UpDownAccessible(upDown) : nullptr; // owned by Qt's cache
+}
+
 } // namespace
 
 UpDownWidget::UpDownWidget(QWidget* parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&UpDownFactory);
+        return true;
+    }();
+    (void)accessible;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

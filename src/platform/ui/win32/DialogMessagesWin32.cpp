@@ -3,6 +3,7 @@
 #include "platform/ui/CDC.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/win32/DialogWindowWin32.h"
+#include "platform/ui/win32/ImageResourcesWin32.h"
 #include "platform/ui/win32/MessageLoop.h"
 
 #include <windowsx.h>
@@ -66,6 +67,8 @@ INT_PTR CDialog::Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 BOOL CDialog::Window::OnInitDialogMessage() {
     AdoptControls();
+    // Every window of the program shows its icon; a dialog may choose its own in its handler.
+    ShowProgramIcon(dialog.m_hWnd);
     // A dialog that opens over another one stands centred over it, as Qt places it.
     if (GetWindow(dialog.m_hWnd, GW_OWNER) != nullptr) {
         dialog.CenterWindow();

@@ -11,6 +11,15 @@ std::map<HICON, UINT>& IconGroups() {
     return groups;
 }
 
+BOOL CALLBACK TakeFirstNumberedGroup(HMODULE /*module*/, LPCWSTR /*type*/, LPWSTR name,
+                                     LONG_PTR found) {
+    if (!IS_INTRESOURCE(name)) {
+        return TRUE;
+    }
+    *reinterpret_cast<UINT*>(found) = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
+    return FALSE;
+}
+
 } // namespace
 
 HBITMAP LoadBitmapResource(UINT nID, int dpi) {
@@ -46,4 +55,23 @@ UINT IconResourceId(HICON hIcon) {
 
 HICON LoadIconResource(UINT nID) {
     return LoadIconResource(nID, false);
+}
+
+HICON LoadProgramIcon(bool small) {
+    static const UINT group = [] {
+        UINT found = 0;
+        EnumResourceNamesW(GetModuleHandleW(nullptr), RT_GROUP_ICON, &TakeFirstNumberedGroup,
+                           reinterpret_cast<LONG_PTR>(&found));
+        return found;
+    }();
+    return group != 0 ? LoadIconResource(group, small) : nullptr;
+}
+
+void ShowProgramIcon(HWND hWnd) {
+    const HICON big = LoadProgramIcon(false);
+    if (hWnd == nullptr || big == nullptr) {
+        return;
+    }
+    SendMessageW(hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(true)));
 }

@@ -10,3 +10,9 @@ HBITMAP LoadBitmapResource(UINT nID, int dpi = 96);
 HICON LoadIconResource(UINT nID, bool small);
 // The icon group a handle of LoadIconResource was loaded from; 0 for any other handle.
 UINT IconResourceId(HICON hIcon);
+// The program's own icon, big or small: its first icon group, the one the desktop shows for
+// the program's file; null when the program has none.
+HICON LoadProgramIcon(bool small);
+// Gives a window the program's icon, big and small, for its caption and the task switcher, so
+// that no window of the program shows the system's default icon instead.
+void ShowProgramIcon(HWND hWnd);
