@@ -24,6 +24,7 @@ enum class Key : unsigned {
     PageDown = 0x22,
     Up = 0x26,
     Down = 0x28,
+    F1 = 0x70,
 };
 constexpr Key Letter(char upperCase) {
     return static_cast<Key>(upperCase);
@@ -31,7 +32,7 @@ constexpr Key Letter(char upperCase) {
 
 namespace Player {
 
-enum Modifiers : unsigned { NoModifier = 0, Shift = 1, Alt = 2 };
+enum Modifiers : unsigned { NoModifier = 0, Shift = 1, Alt = 2, Ctrl = 4 };
 
 // The toolkit started once for the test program, and the program's resources entered.
 void StartToolkit();
@@ -47,6 +48,10 @@ void TypeOn(CDialog& dlg, int id, const CString& text);
 void Paste(CDialog& dlg, int id, const CString& text);
 // A key with the focus in the control; id 0: wherever the focus is in the dialog.
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
+// Opens the dialog's context menu, with the right button on the control, or with id 0 from the
+// keyboard (Shift+F10) wherever the focus is, and chooses the item of the mnemonic letter, an
+// upper-case one; what the item's command does has run when this returns.
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic);
 // The caption's close box.
 void CloseBox(CDialog& dlg);
 // A click on the row's cell in the list's last column: away from the first, so that it
@@ -61,6 +66,8 @@ bool HasFocus(CDialog& dlg, int id);
 CString Text(CDialog& dlg, int id);
 // Whether a radio button shows its mark.
 bool Checked(CDialog& dlg, int id);
+// Whether the control is there and shown.
+bool Shown(CDialog& dlg, int id);
 // A list's column as it shows it, from the top row down.
 std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column);
 // The rows the list shows selected, from the top down.

@@ -5,7 +5,9 @@
 #include "res/RegisterCaddoraResources.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -91,14 +93,32 @@ QString UiTest::DataDir() const {
     return m_home->path() + QStringLiteral("/.local/share");
 }
 
-void UiTest::WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
+namespace {
+
+// Acts on the modal window once a new one is shown over the one that was modal before (if
+// any), and no menu is open above it any more; fails when none is shown before the deadline.
+void ActOnModal(std::function<void(QWidget*)> act, const QPointer<QWidget>& before,
+                QDeadlineTimer deadline) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == before || QApplication::activePopupWidget() != nullptr) {
+        if (deadline.hasExpired()) {
             ADD_FAILURE() << "no modal window was shown";
             return;
         }
-        act(modal);
+        QTimer::singleShot(10, [act = std::move(act), before, deadline]() mutable {
+            ActOnModal(std::move(act), before, deadline);
+        });
+        return;
+    }
+    act(modal);
+}
+
+} // namespace
+
+void UiTest::WhenModal(std::function<void(QWidget*)> act) {
+    const QPointer<QWidget> before = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [act = std::move(act), before]() mutable {
+        ActOnModal(std::move(act), before, QDeadlineTimer(2000));
     });
 }
 

@@ -8,10 +8,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
@@ -53,9 +55,21 @@ Qt::Key ToQtKey(Key key) {
         return Qt::Key_Up;
     case Key::Down:
         return Qt::Key_Down;
+    case Key::F1:
+        return Qt::Key_F1;
     }
     // Letters: Qt's key codes of A to Z are their upper-case characters too.
     return static_cast<Qt::Key>(key);
+}
+
+// Keys go to the active window, as the player's keyboard does: its shortcuts answer only
+// then. The window that a closed dialog gave the activation back to may not have it yet.
+void MakeActive(CDialog& dlg) {
+    QWidget* window = WidgetOf(dlg.GetSafeHwnd())->window();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+    }
 }
 
 } // namespace
@@ -106,6 +120,7 @@ void Paste(CDialog& dlg, int id, const CString& text) {
 }
 
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
+    MakeActive(dlg);
     QWidget* control = id != 0 ? Control(dlg, id) : WidgetOf(dlg.GetSafeHwnd())->focusWidget();
     ASSERT_NE(control, nullptr) << "no control " << id;
     if (id != 0) {
@@ -118,7 +133,31 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     if (modifiers & Alt) {
         held |= Qt::AltModifier;
     }
+    if (modifiers & Ctrl) {
+        held |= Qt::ControlModifier;
+    }
     QTest::keyClick(control, ToQtKey(key), held);
+}
+
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic) {
+    MakeActive(dlg);
+    // The menu runs a loop of its own: the choice is made from inside it.
+    QTimer::singleShot(0, [mnemonic] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "no menu opened";
+        QTest::keyClick(popup, static_cast<Qt::Key>(mnemonic));
+    });
+    if (id == 0) {
+        QWidget* focus = WidgetOf(dlg.GetSafeHwnd())->focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+        return;
+    }
+    QWidget* control = Control(dlg, id);
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    const QPoint at(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
 }
 
 void TapRow(CDialog& dlg, int id, int row) {
@@ -164,6 +203,11 @@ CString Text(CDialog& dlg, int id) {
     }
     ADD_FAILURE() << "no control with a text " << id;
     return CString();
+}
+
+bool Shown(CDialog& dlg, int id) {
+    const CWnd* control = dlg.GetDlgItem(id);
+    return control != nullptr && WidgetOf(control->m_hWnd)->isVisible();
 }
 
 bool Checked(CDialog& dlg, int id) {

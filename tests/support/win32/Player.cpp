@@ -36,6 +36,9 @@ public:
         if (modifiers & Player::Alt) {
             keys[VK_MENU] = keys[VK_LMENU] = 0x80;
         }
+        if (modifiers & Player::Ctrl) {
+            keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
+        }
         SetKeyboardState(keys);
     }
     ~HeldModifiers() { SetKeyboardState(m_saved); }
@@ -69,8 +72,16 @@ LPARAM RowPoint(HWND list, int row) {
     return MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
 }
 
-std::deque<std::function<void(CDialog*)>>& ModalActs() {
-    static std::deque<std::function<void(CDialog*)>> acts;
+// What a later modal dialog is to be played with: the act, the dialog that was modal when it
+// was asked for (the act waits for another one) and how long it may wait.
+struct ModalAct {
+    std::function<void(CDialog*)> act;
+    CDialog* before;
+    DWORD deadline;
+};
+
+std::deque<ModalAct>& ModalActs() {
+    static std::deque<ModalAct> acts;
     return acts;
 }
 
@@ -79,13 +90,19 @@ void CALLBACK RunModalAct(HWND /*hWnd*/, UINT /*message*/, UINT_PTR timer, DWORD
     if (ModalActs().empty()) {
         return;
     }
-    auto act = std::move(ModalActs().front());
-    ModalActs().pop_front();
     CDialog* modal = CDialog::InnermostModal();
-    if (modal == nullptr) {
+    ModalAct& next = ModalActs().front();
+    if (modal == nullptr || modal == next.before) {
+        if (static_cast<LONG>(GetTickCount() - next.deadline) < 0) {
+            SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunModalAct);
+            return;
+        }
+        ModalActs().pop_front();
         ADD_FAILURE() << "no modal dialog was shown";
         return;
     }
+    auto act = std::move(next.act);
+    ModalActs().pop_front();
     act(modal);
 }
 
@@ -190,6 +207,26 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     ProcessEvents();
 }
 
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic) {
+    const HWND control = id != 0 ? Control(dlg, id) : GetFocus();
+    ASSERT_NE(control, nullptr) << "no control " << id;
+    // The menu's own loop takes the letter from the queue, behind what opens the menu.
+    const auto letter = static_cast<UINT>(mnemonic);
+    if (id == 0) {
+        const HeldModifiers held(Shift);
+        PostMessageW(control, WM_KEYDOWN, VK_F10, KeyData(VK_F10, false, false));
+        PostMessageW(control, WM_KEYUP, VK_F10, KeyData(VK_F10, false, true));
+        PostMessageW(control, WM_KEYDOWN, letter, KeyData(letter, false, false));
+        ProcessEvents();
+        return;
+    }
+    const LPARAM at = MAKELPARAM(5, 5);
+    PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(control, WM_RBUTTONUP, 0, at);
+    PostMessageW(control, WM_KEYDOWN, letter, KeyData(letter, false, false));
+    ProcessEvents();
+}
+
 void TapRow(CDialog& dlg, int id, int row) {
     const HWND list = Control(dlg, id);
     ASSERT_NE(list, nullptr) << "no list " << id;
@@ -227,6 +264,11 @@ bool HasFocus(CDialog& dlg, int id) {
 
 CString Text(CDialog& dlg, int id) {
     return WindowText(Control(dlg, id));
+}
+
+bool Shown(CDialog& dlg, int id) {
+    const HWND control = Control(dlg, id);
+    return control != nullptr && IsWindowVisible(control) != FALSE;
 }
 
 bool Checked(CDialog& dlg, int id) {
@@ -296,7 +338,8 @@ void ProcessEvents() {
 }
 
 void WhenModal(std::function<void(CDialog*)> act) {
-    ModalActs().push_back(std::move(act));
+    ModalActs().push_back(
+        ModalAct{std::move(act), CDialog::InnermostModal(), GetTickCount() + 2000});
     SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunModalAct);
 }
 

@@ -110,7 +110,7 @@ BOOL CDialog::Create() {
         return FALSE;
     }
     if (!m_bEnded) {
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
         SetForegroundWindow(m_hWnd);
         UpdateWindow(m_hWnd);
     }
@@ -126,7 +126,7 @@ void CDialog::EndDialog(int nResult) {
     // As the system's own EndDialog: the owner takes input again before the dialog goes, so
     // that the activation passes back to it.
     EnableOwner(m_window->hOwnerDisabled);
-    ShowWindow(m_hWnd, SW_HIDE);
+    ::ShowWindow(m_hWnd, SW_HIDE);
     // Wakes the modal loop, which may be waiting for a message.
     PostMessageW(m_hWnd, WM_NULL, 0, 0);
 }
@@ -167,7 +167,7 @@ void CDialog::CenterWindow() {
     GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT around = monitor.rcWork;
     const HWND owner = GetWindow(m_hWnd, GW_OWNER);
-    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
+    if (owner != nullptr && ::IsWindowVisible(owner) && !IsIconic(owner)) {
         GetWindowRect(owner, &around);
     }
     const LONG width = frame.right - frame.left;

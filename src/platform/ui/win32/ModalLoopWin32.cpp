@@ -13,8 +13,8 @@ CDialog* CDialog::InnermostModal() {
 }
 
 int CDialog::Window::RunModalLoop() {
-    if (!dialog.m_bEnded && !IsWindowVisible(dialog.m_hWnd)) {
-        ShowWindow(dialog.m_hWnd, SW_SHOWNORMAL);
+    if (!dialog.m_bEnded && !::IsWindowVisible(dialog.m_hWnd)) {
+        ::ShowWindow(dialog.m_hWnd, SW_SHOWNORMAL);
     }
     MSG msg{};
     while (!dialog.m_bEnded) {
