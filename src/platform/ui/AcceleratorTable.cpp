@@ -1,6 +1,9 @@
 #include "platform/ui/AcceleratorTable.h"
 
+#include "platform/ui/PlatformTexts.h"
+
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -24,21 +27,20 @@ const AcceleratorTable* FindAcceleratorTable(UINT nID) {
 
 CString KeyNameOf(const ACCEL& accel) {
     std::u16string name;
-    if (accel.fVirt & FCONTROL) {
-        name += u"Ctrl+";
-    }
-    if (accel.fVirt & FSHIFT) {
-        name += u"Shift+";
-    }
-    if (accel.fVirt & FALT) {
-        name += u"Alt+";
+    const std::pair<BYTE, UINT> modifiers[] = {
+        {FCONTROL, AFX_IDS_KEY_CTRL}, {FSHIFT, AFX_IDS_KEY_SHIFT}, {FALT, AFX_IDS_KEY_ALT}};
+    for (const auto& [flag, text] : modifiers) {
+        if (accel.fVirt & flag) {
+            name += PlatformText(text).Str();
+            name += u'+';
+        }
     }
     if (accel.key == VK_PRIOR) {
-        name += u"Page Up";
+        name += PlatformText(AFX_IDS_KEY_PAGE_UP).Str();
     } else if (accel.key == VK_NEXT) {
-        name += u"Page Down";
+        name += PlatformText(AFX_IDS_KEY_PAGE_DOWN).Str();
     } else if (accel.key == VK_APPS) {
-        name += u"Menu";
+        name += PlatformText(AFX_IDS_KEY_MENU).Str();
     } else if (accel.key >= VK_F1 && accel.key <= VK_F12) {
         const int number = accel.key - VK_F1 + 1;
         name += u'F';

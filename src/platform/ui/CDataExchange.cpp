@@ -2,8 +2,10 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/MessageBoxSeam.h"
+#include "platform/ui/PlatformTexts.h"
 
 #include <limits>
+#include <string>
 #include <vector>
 
 CWnd* CDataExchange::PrepareCtrl(int nIDC) {
@@ -73,13 +75,27 @@ bool ParseDialogInt(const CString& text, int& value) {
 }
 
 CString IntegerRequiredMessage() {
-    return CString(u"Please enter a whole number.");
+    return PlatformText(AFX_IDP_PARSE_INT);
 }
 
 CString IntegerRangeMessage(int minVal, int maxVal) {
-    CString text;
-    text.Format(u"Please enter a whole number between %d and %d.", minVal, maxVal);
-    return text;
+    // The bounds as %1 and %2, so that a language may name them in its own order.
+    const std::u16string format(PlatformText(AFX_IDP_PARSE_INT_RANGE).Str());
+    CString lower;
+    CString upper;
+    lower.Format(u"%d", minVal);
+    upper.Format(u"%d", maxVal);
+    std::u16string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == u'%' && i + 1 < format.size() &&
+            (format[i + 1] == u'1' || format[i + 1] == u'2')) {
+            text += (format[i + 1] == u'1' ? lower : upper).Str();
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return CString(std::move(text));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // shown, so that it shows the checks in force; its commands' keys are window shortcuts.
 #include "platform/ui/CDialog.h"
 
+#include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/qt/DialogWidget.h"
 #include "platform/ui/qt/DialogWindowQt.h"
@@ -19,10 +20,14 @@ void AddItems(QMenu& menu, const std::vector<MenuItemTemplate>& items, const CDi
         } else if (!item.items.empty()) {
             AddItems(*menu.addMenu(ToQString(item.text)), item.items, dialog);
         } else {
-            QAction* action = menu.addAction(ToQString(item.text));
+            // The key is named after a tab, as the menu shows a shortcut, in the names the
+            // dialogs give keys; the key itself is a shortcut of the window.
+            QString text = ToQString(item.text);
+            if (item.fVirt != 0) {
+                text += QLatin1Char('\t') + ToQString(KeyNameOf(ACCEL{item.fVirt, item.key, 0}));
+            }
+            QAction* action = menu.addAction(text);
             action->setData(item.id);
-            action->setShortcut(ToKeySequence(ACCEL{item.fVirt, item.key, 0}));
-            action->setShortcutVisibleInContextMenu(true);
             if (dialog.IsMenuItemChecked(item.id)) {
                 action->setCheckable(true);
                 action->setChecked(true);

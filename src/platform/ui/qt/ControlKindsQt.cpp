@@ -5,7 +5,7 @@
 #include "platform/ui/ControlKindOrder.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/CStatic.h"
-#include "platform/ui/NumberFieldHint.h"
+#include "platform/ui/PlatformTexts.h"
 #include "platform/ui/qt/BalloonTip.h"
 #include "platform/ui/qt/DialogControls.h"
 #include "platform/ui/qt/ImageResourcesQt.h"
@@ -211,5 +211,5 @@ const ControlKind& ControlKindOf(const DialogItemTemplate& item) {
 }
 
 QString DigitsOnlyHint() {
-    return QString::fromUtf16(kDigitsOnlyHint);
+    return ToQString(PlatformText(AFX_IDS_DIGITS_ONLY));
 }

@@ -1,6 +1,7 @@
 #include "platform/ui/win32/NumberEdit.h"
 
-#include "platform/ui/NumberFieldHint.h"
+#include "platform/ui/PlatformTexts.h"
+#include "platform/ui/win32/Text.h"
 
 #include <string_view>
 
@@ -29,7 +30,8 @@ void ShowRefusal(HWND edit) {
     EDITBALLOONTIP tip{};
     tip.cbStruct = sizeof tip;
     tip.pszTitle = L"";
-    tip.pszText = reinterpret_cast<const wchar_t*>(kDigitsOnlyHint);
+    const CString hint = PlatformText(AFX_IDS_DIGITS_ONLY);
+    tip.pszText = Wide(hint);
     tip.ttiIcon = TTI_NONE;
     if (!SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) {
         MessageBeep(MB_OK); // where the edit shows no balloon, the refusal is still heard
