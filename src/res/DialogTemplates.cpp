@@ -1,5 +1,6 @@
 #include "res/RegisterCaddoraResources.h"
 #include "res/Resource.h"
+#include "res/Templates.h"
 
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/DialogTemplate.h"
@@ -231,15 +232,18 @@ const AcceleratorTable kMainAccelerators{IDR_MAINFRAME,
 const DialogItemTemplate kPlaysLikeLine{
     IDC_PLAYS_LIKE, ControlClass::Static, u"", 0, kText, 45, 89, 72, 8};
 
-void RegisterCaddoraResources() {
-    RegisterDialogTemplate(&kMainDialog);
-    RegisterDialogTemplate(&kSetupDialog);
-    RegisterDialogTemplate(&kEditClubDialog);
-    RegisterDialogTemplate(&kClubGapsDialog);
-    RegisterDialogTemplate(&kAboutDialog);
-    RegisterDialogTemplate(&kConditionsDialog);
+const std::vector<const DialogTemplate*>& EnglishDialogTemplates() {
+    static const std::vector<const DialogTemplate*> templates{&kMainDialog,     &kSetupDialog,
+                                                              &kEditClubDialog, &kClubGapsDialog,
+                                                              &kAboutDialog,    &kConditionsDialog};
+    return templates;
+}
+
+const MenuTemplate& EnglishMainMenu() {
+    return kMainMenu;
+}
+
+void RegisterAcceleratorTables() {
     RegisterAcceleratorTable(&kMainAccelerators);
     RegisterAcceleratorTable(&kSetupAccelerators);
-    RegisterMenu(&kMainMenu);
-    RegisterEnglishTexts();
 }

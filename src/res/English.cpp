@@ -1,42 +1,56 @@
-// The program's texts in English, the language of its templates.
-#include "res/RegisterCaddoraResources.h"
+// The program's texts in English, the language of its templates: the string table, and what
+// reads otherwise while distances are shown in metres.
+#include "res/LanguageTexts.h"
 #include "res/Resource.h"
 
-#include "platform/core/CString.h"
-
-namespace {
-
-struct Text {
-    UINT id;
-    const char16_t* text;
-};
-
-// In the forms of a count, %1 is the count, %2 the list, %3 the limit and %4 its unit.
-const Text kEnglish[] = {
-    {IDS_UNIT_YARDS, u"yd"},
-    {IDS_GAPS_NONE, u"No gaps over %3 %4"},
-    {IDS_GAPS_ONE, u"1 gap over %3 %4: %2"},
-    {IDS_GAPS_MANY, u"%1 gaps over %3 %4: %2"},
-    {IDS_GAP_ITEM, u"%1 to %2 %3 %4"},
-    {IDS_OVERLAPS_NONE, u"no overlaps"},
-    {IDS_OVERLAPS_ONE, u"1 overlap: %2"},
-    {IDS_OVERLAPS_MANY, u"%1 overlaps: %2"},
-    {IDS_OVERLAP_SAME, u"%1 and %2 %3 %4"},
-    {IDS_OVERLAP_APART, u"%1 and %2 %3 %4 apart"},
-    {IDS_NOT_IN_BAG, u"not in the bag: %1"},
-    {IDS_AND_MORE, u"and %1 more"},
-    {IDS_GAP_MARK, u"gap"},
-    {IDS_OVERLAP_MARK, u"overlap"},
-    {IDS_NO_CLUBS_IN_BAG, u"No club has a best distance above 0."},
-    {IDS_CLUB_AT, u"%1 %2 %3"},
-    {IDS_ABOUT_VERSION, u"Version %1"},
-    {IDS_PLAYS_LIKE, u"plays %1"},
-};
-
-} // namespace
-
-void RegisterEnglishTexts() {
-    for (const Text& text : kEnglish) {
-        RegisterStringResource(text.id, text.text);
-    }
+const LanguageTexts& EnglishTexts() {
+    static const LanguageTexts english{
+        "en",
+        {
+            {IDS_UNIT_YARDS, u"yd"},
+            {IDS_UNIT_METRES, u"m"},
+            // In the forms of a count, %1 is the count, %2 the list, %3 the limit and %4 its
+            // unit.
+            {IDS_GAPS_NONE, u"No gaps over %3 %4"},
+            {IDS_GAPS_ONE, u"1 gap over %3 %4: %2"},
+            {IDS_GAPS_MANY, u"%1 gaps over %3 %4: %2"},
+            {IDS_GAP_ITEM, u"%1 to %2 %3 %4"},
+            {IDS_OVERLAPS_NONE, u"no overlaps"},
+            {IDS_OVERLAPS_ONE, u"1 overlap: %2"},
+            {IDS_OVERLAPS_MANY, u"%1 overlaps: %2"},
+            {IDS_OVERLAP_SAME, u"%1 and %2 %3 %4"},
+            {IDS_OVERLAP_APART, u"%1 and %2 %3 %4 apart"},
+            {IDS_NOT_IN_BAG, u"not in the bag: %1"},
+            {IDS_AND_MORE, u"and %1 more"},
+            {IDS_GAP_MARK, u"gap"},
+            {IDS_OVERLAP_MARK, u"overlap"},
+            {IDS_NO_CLUBS_IN_BAG, u"No club has a best distance above 0."},
+            {IDS_CLUB_AT, u"%1 %2 %3"},
+            {IDS_ABOUT_VERSION, u"Version %1"},
+            {IDS_PLAYS_LIKE, u"plays %1"},
+            {IDS_SETUP_CLUB_COLUMN, u"Club"},
+            {IDS_SETUP_DISTANCE_COLUMN, u"Dist."},
+        },
+        {},
+        {
+            {IDD_CADDORA_DIALOG,
+             nullptr,
+             {{0, u"Distance (metres):"},
+              {8, nullptr, u"-10 m", IDB_MINUS10_METRES},
+              {9, nullptr, u"+10 m", IDB_PLUS10_METRES},
+              {10, nullptr, u"+20 m", IDB_PLUS20_METRES},
+              {11, nullptr, u"-20 m", IDB_MINUS20_METRES}}},
+            {IDD_SETUP, nullptr, {{7, u"(distances in metres)"}}},
+            {IDD_EDIT_CLUB, nullptr, {{2, u"metres"}}},
+            {IDD_CONDITIONS,
+             nullptr,
+             {{1, u"Wind (km/h):"},
+              {6, u"Air temperature (\u00B0C):"},
+              {9, u"Target above you (m), below it negative:"},
+              {12, u"Altitude of the course (m):"}}},
+        },
+        {},
+        {},
+    };
+    return english;
 }

@@ -1,11 +1,18 @@
 #pragma once
-// Enters the program's dialog templates and accelerator table with the platform; start-up and the
-// UI tests call it before any dialog is built.
-void RegisterCaddoraResources();
-// The program's texts in English (English.cpp).
-void RegisterEnglishTexts();
-
+// Enters the program's resources with the platform in the user's language (English when the
+// program has none of it): the dialog templates, the menu, the accelerator tables and the
+// texts. Start-up and the dialogs' tests call it before any dialog is built; it reads the
+// language anew each time.
 #include "platform/ui/DialogTemplate.h"
+
+#include <array>
+
+void RegisterCaddoraResources();
+// The dialog templates as they read while distances are shown in metres, or in yards. A
+// dialog open when this changes takes its texts anew (CDialog::ApplyTemplateTexts).
+void UseMetresTemplates(bool metres);
+// The names of the default set, ids 1 to 14, in the user's language.
+const std::array<const char16_t*, 14>& DefaultClubNames();
 
 // The main dialog's line for the distance a shot plays like: not in its template, since only
 // a player who uses conditions ever sees it; the dialog adds it to its window then.

@@ -16,6 +16,11 @@
 #define IDB_CLOSE 136
 #define IDB_RECOMMEND 137
 #define IDB_BANNER 139
+// The steps lettered in metres.
+#define IDB_MINUS10_METRES 152
+#define IDB_MINUS20_METRES 153
+#define IDB_PLUS10_METRES 154
+#define IDB_PLUS20_METRES 155
 
 // Main dialog (102).
 #define IDC_DISTANCE 1000
@@ -81,6 +86,7 @@
 
 // Texts.
 #define IDS_UNIT_YARDS 2001
+#define IDS_UNIT_METRES 2002
 #define IDS_GAPS_NONE 2010
 #define IDS_GAPS_ONE 2011
 #define IDS_GAPS_MANY 2012
@@ -98,3 +104,5 @@
 #define IDS_CLUB_AT 2024
 #define IDS_ABOUT_VERSION 2030
 #define IDS_PLAYS_LIKE 2040
+#define IDS_SETUP_CLUB_COLUMN 2050
+#define IDS_SETUP_DISTANCE_COLUMN 2051

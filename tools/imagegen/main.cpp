@@ -79,6 +79,9 @@ constexpr Button kButtons[] = {
     {131, 79, 8, "Setup"},           {132, 62, 8, "-10 yd"}, {133, 62, 8, "-20 yd"},
     {134, 62, 8, "+10 yd"},          {135, 62, 4, "+20 yd"}, {136, 79, 8, "Close"},
     {137, 174, 8, "Recommend Club"},
+    // The steps in metres.
+    {152, 62, 8, "-10 m"},           {153, 62, 8, "-20 m"},  {154, 62, 8, "+10 m"},
+    {155, 62, 4, "+20 m"},
 };
 constexpr int kButtonHeight = 42;
 // The variants for finer screens: every picture again at twice the resolution, in 256 colours.

@@ -24,6 +24,10 @@ const dib::BitmapExpectation kBitmaps[] = {
     {"bitmap136.bmp", 79, 42, 8, Picture::Button},  // Close
     {"bitmap137.bmp", 174, 42, 8, Picture::Button}, // Recommend Club
     {"bitmap139.bmp", 226, 146, 8, Picture::Banner},
+    {"bitmap152.bmp", 62, 42, 8, Picture::Button}, // -10 m
+    {"bitmap153.bmp", 62, 42, 8, Picture::Button}, // -20 m
+    {"bitmap154.bmp", 62, 42, 8, Picture::Button}, // +10 m
+    {"bitmap155.bmp", 62, 42, 4, Picture::Button}, // +20 m
 };
 
 // Their variants at twice the resolution, for screens with more device pixels than pixels.
@@ -36,6 +40,10 @@ const dib::BitmapExpectation kFineBitmaps[] = {
     {"bitmap136@2x.bmp", 158, 84, 8, Picture::Button},
     {"bitmap137@2x.bmp", 348, 84, 8, Picture::Button},
     {"bitmap139@2x.bmp", 452, 292, 8, Picture::Banner},
+    {"bitmap152@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap153@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap154@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap155@2x.bmp", 124, 84, 8, Picture::Button},
 };
 
 class DialogBitmap : public testing::TestWithParam<dib::BitmapExpectation> {};

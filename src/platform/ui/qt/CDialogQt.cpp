@@ -26,8 +26,6 @@
 
 namespace {
 
-constexpr int kBaseDpi = 96;
-
 void ApplyColours(QWidget* widget, UINT nCtlColor, const CDC& dc, HBRUSH hbr, int logicalDpi) {
     QPalette palette = widget->palette();
     LOGBRUSH lb{};

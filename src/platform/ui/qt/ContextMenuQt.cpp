@@ -62,7 +62,7 @@ void CDialog::Window::ShowContextMenu(const QPoint* globalPos) {
 
 BOOL CDialog::AttachContextMenu(const MenuTemplate& menu) {
     DialogWidget* widget = m_window->widget.get();
-    const auto addShortcut = [this, widget](const QKeySequence& keys, auto action) {
+    const auto addShortcut = [widget](const QKeySequence& keys, auto action) {
         auto* shortcut = new QShortcut(keys, widget); // owned by the dialog's window
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, widget, action);
