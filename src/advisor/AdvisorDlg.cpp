@@ -5,6 +5,7 @@
 #include "advisor/ClubGapsDlg.h"
 #include "advisor/ColourScheme.h"
 #include "advisor/SetupDlg.h"
+#include "advisor/YardageCard.h"
 #include "club/ClubBook.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
@@ -138,7 +139,7 @@ void CAdvisorDlg::OnClubGaps() {
 }
 
 void CAdvisorDlg::OnYardageCard() {
-    // The card is printed in its own step; see YardageCard.
+    PrintYardageCard(this, theApp.m_clubs, theApp.m_nPlayerType);
 }
 
 void CAdvisorDlg::OnAppAbout() {

@@ -30,6 +30,15 @@ const Text kEnglish[] = {
     {IDS_NO_CLUBS_IN_BAG, u"No club has a best distance above 0."},
     {IDS_CLUB_AT, u"%1 %2 %3"},
     {IDS_ABOUT_VERSION, u"Version %1"},
+    {IDS_CARD_TITLE, u"Caddora yardage card"},
+    {IDS_CARD_PLAYER_TYPE, u"Player type: %1"},
+    {IDS_CARD_DATE, u"Date: %1"},
+    {IDS_ADULT_MALE, u"Adult Male"},
+    {IDS_ADULT_FEMALE, u"Adult Female"},
+    {IDS_CARD_CLUB, u"Club"},
+    {IDS_CARD_GAPS, u"Gaps and overlaps"},
+    {IDS_CARD_CUT, u"Cut along the dashed line: the card fits a wallet."},
+    {IDS_CARD_NOT_PRINTED, u"The yardage card could not be printed."},
 };
 
 } // namespace
