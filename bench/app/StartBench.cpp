@@ -10,142 +10,26 @@
 // time to the first frame, and peak resident memory. The goal is at most 1.3 for both times
 // and 1.2 for memory; the label says whether every ratio meets it. Offscreen always, and on
 // the X11 platform (xcb) too when DISPLAY names a display.
+#include "StartRuns.h"
+
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
-#include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
+using namespace start_runs;
 
 constexpr int kRounds = 21;
-constexpr int kReportFd = 100; // the probe's report descriptor inside the child
 constexpr double kTimeGoal = 1.3;
 constexpr double kMemoryGoal = 1.2;
-
-long long MonotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
-
-fs::path ThisDirectory() {
-    return fs::read_symlink("/proc/self/exe").parent_path();
-}
-
-struct Sample {
-    double wallMs = 0;
-    double cpuMs = 0;
-    double peakKib = 0;
-};
-
-// A home of its own for a run: settings, data and runtime directories inside it.
-fs::path MakeHome(const fs::path& root, const std::string& name) {
-    const fs::path home = root / name;
-    fs::create_directories(home / ".config");
-    fs::create_directories(home / ".local/share");
-    fs::create_directories(home / "runtime");
-    fs::permissions(home / "runtime", fs::perms::owner_all);
-    return home;
-}
-
-// Runs `program` once in `home` on `platform` and reads what its probe reports.
-std::optional<Sample> RunOnce(const fs::path& program, const fs::path& home,
-                              const std::string& platform, std::string& error) {
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string_view text = *entry;
-        const std::string_view name = text.substr(0, text.find('='));
-        if (name != "HOME" && name != "XDG_CONFIG_HOME" && name != "XDG_DATA_HOME" &&
-            name != "XDG_RUNTIME_DIR" && name != "QT_QPA_PLATFORM" &&
-            name != "CADDORA_BENCH_REPORT_FD") {
-            env.emplace_back(text);
-        }
-    }
-    env.push_back("HOME=" + home.string());
-    env.push_back("XDG_CONFIG_HOME=" + (home / ".config").string());
-    env.push_back("XDG_DATA_HOME=" + (home / ".local/share").string());
-    env.push_back("XDG_RUNTIME_DIR=" + (home / "runtime").string());
-    env.push_back("QT_QPA_PLATFORM=" + platform);
-    env.push_back("CADDORA_BENCH_REPORT_FD=" + std::to_string(kReportFd));
-    std::vector<char*> envp;
-    for (std::string& entry : env) {
-        envp.push_back(entry.data());
-    }
-    envp.push_back(nullptr);
-
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        error = "no pipe";
-        return std::nullopt;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], kReportFd);
-    std::string path = program.string();
-    char* argv[] = {path.data(), nullptr};
-
-    const long long startNs = MonotonicNs();
-    pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    std::string reported;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = read(fds[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
-        if (got > 0) {
-            reported.append(buffer, static_cast<std::size_t>(got));
-        }
-    }
-    close(fds[0]);
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        error = program.filename().string() + " failed on " + platform + " (status " +
-                std::to_string(status) + ")";
-        return std::nullopt;
-    }
-    std::map<std::string, long long> values;
-    std::istringstream lines(reported);
-    std::string key;
-    long long value = 0;
-    while (lines >> key >> value) {
-        values[key] = value;
-    }
-    if (!values.count("shown_ns") || !values.count("shown_cpu_ns") || !values.count("peak_kib")) {
-        error = program.filename().string() + " never reported its first frame on " + platform;
-        return std::nullopt;
-    }
-    return Sample{static_cast<double>(values["shown_ns"] - startNs) / 1e6,
-                  static_cast<double>(values["shown_cpu_ns"]) / 1e6,
-                  static_cast<double>(values["peak_kib"])};
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 struct Medians {
     double wallMs, cpuMs, peakKib;
@@ -165,25 +49,24 @@ void BM_StartToFirstFrame(benchmark::State& state, const std::string& platform) 
     const fs::path dir = ThisDirectory();
     const fs::path bare = dir / "bare_dialog";
     const fs::path caddora = dir / "caddora_probe";
-    std::string rootTemplate = (fs::temp_directory_path() / "caddora-bench-XXXXXX").string();
-    if (mkdtemp(rootTemplate.data()) == nullptr) {
+    const fs::path root = MakeRoot();
+    if (root.empty()) {
         state.SkipWithError("no temporary directory");
         return;
     }
-    const fs::path root = rootTemplate;
     std::string error;
     int firstRuns = 0;
     auto firstRun = [&]() -> std::optional<Sample> {
         const fs::path home = MakeHome(root, "first" + std::to_string(firstRuns++));
-        auto sample = RunOnce(caddora, home, platform, error);
+        auto sample = RunToFirstFrame(caddora, home, platform, error);
         fs::remove_all(home);
         return sample;
     };
     // The steady home's settings and table are the ones its first, unmeasured run left.
     const fs::path steadyHome = MakeHome(root, "steady");
-    const bool ready = RunOnce(caddora, steadyHome, platform, error) &&
+    const bool ready = RunToFirstFrame(caddora, steadyHome, platform, error) &&
                        fs::exists(steadyHome / ".local/share/Holverra/Caddora/Clubs.dat") &&
-                       RunOnce(bare, steadyHome, platform, error) && firstRun();
+                       RunToFirstFrame(bare, steadyHome, platform, error) && firstRun();
     if (!ready) {
         fs::remove_all(root);
         state.SkipWithError(error.empty() ? "the steady home got no club table" : error.c_str());
@@ -197,7 +80,7 @@ void BM_StartToFirstFrame(benchmark::State& state, const std::string& platform) 
             std::optional<Sample> sample;
             switch ((round + k) % 3) {
             case 0:
-                if ((sample = RunOnce(bare, steadyHome, platform, error))) {
+                if ((sample = RunToFirstFrame(bare, steadyHome, platform, error))) {
                     bareSamples.push_back(*sample);
                 }
                 break;
@@ -207,7 +90,7 @@ void BM_StartToFirstFrame(benchmark::State& state, const std::string& platform) 
                 }
                 break;
             default:
-                if ((sample = RunOnce(caddora, steadyHome, platform, error))) {
+                if ((sample = RunToFirstFrame(caddora, steadyHome, platform, error))) {
                     steadySamples.push_back(*sample);
                     state.SetIterationTime(sample->wallMs / 1e3);
                 }

@@ -8,6 +8,7 @@
 #include "advisor/ConditionsSettings.h"
 #include "advisor/SetupDlg.h"
 #include "advisor/Texts.h"
+#include "advisor/YardageCard.h"
 #include "club/ClubBook.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDC.h"
@@ -147,7 +148,7 @@ void CAdvisorDlg::OnClubGaps() {
 }
 
 void CAdvisorDlg::OnYardageCard() {
-    // The card is printed in its own step; see YardageCard.
+    PrintYardageCard(this, theApp.m_clubs, theApp.m_nPlayerType);
 }
 
 void CAdvisorDlg::OnAppAbout() {

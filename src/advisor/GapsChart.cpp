@@ -18,6 +18,9 @@ struct ChartLayout {
     LONG stepLeft;  // the steps' column starts here
     LONG rowHeight;
     std::size_t rows; // the clubs drawn; the others are counted on the last line
+    // The small fixed lengths (the brackets' ticks, the room beside a number): a pixel on a
+    // screen of 96 dpi, as much again for each further 96 dots per inch of the device.
+    LONG dot;
 };
 
 std::int32_t Shown(const CGolfClub* club, PlayerType type, std::int32_t (*shown)(std::int32_t)) {
@@ -31,12 +34,15 @@ ChartLayout LayOut(CDC& dc, const RECT& area, const BagGaps& bag, const GapsChar
     const LONG line = dc.GetTextExtent(u"Ay").cy;
     const LONG gap = std::max<LONG>(2, line / 3);
     ChartLayout layout{};
+    layout.dot = std::max(1, dc.GetDeviceCaps(LOGPIXELSX) / 96);
     // Rows are at most two lines high and at least one line and a little; what does not fit
     // is counted on the last line.
-    const auto fitting = static_cast<std::size_t>(std::max<LONG>(1, height / (line + 2)));
+    const auto fitting =
+        static_cast<std::size_t>(std::max<LONG>(1, height / (line + 2 * layout.dot)));
     layout.rows = bag.clubs.size() <= fitting ? bag.clubs.size() : fitting - 1;
-    layout.rowHeight = std::clamp<LONG>(
-        height / static_cast<LONG>(std::max<std::size_t>(1, bag.clubs.size())), line + 2, line * 2);
+    layout.rowHeight =
+        std::clamp<LONG>(height / static_cast<LONG>(std::max<std::size_t>(1, bag.clubs.size())),
+                         line + 2 * layout.dot, line * 2);
     LONG nameWidth = 0;
     for (std::size_t i = 0; i < layout.rows; ++i) {
         nameWidth = std::max(nameWidth, dc.GetTextExtent(bag.clubs[i]->m_strName).cx);
@@ -62,7 +68,7 @@ void DrawRow(CDC& dc, const ChartLayout& layout, const RECT& row, const CGolfClu
     const RECT bar{layout.barLeft, row.top + inset, layout.barLeft + std::max<LONG>(1, length),
                    row.bottom - inset};
     dc.FillSolidRect(&bar, look.crBar);
-    RECT number{bar.right + 2, row.top, layout.stepLeft, row.bottom};
+    RECT number{bar.right + 2 * layout.dot, row.top, layout.stepLeft, row.bottom};
     dc.DrawText(NumberText(distance), &number, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -72,19 +78,20 @@ void DrawRow(CDC& dc, const ChartLayout& layout, const RECT& row, const CGolfClu
 void DrawStep(CDC& dc, const ChartLayout& layout, const RECT& area, LONG yFrom, LONG yTo,
               const ClubStep& step, StepKind kind, const GapsChartLook& look) {
     const LONG half = (yTo - yFrom) / 2;
-    RECT text{layout.stepLeft + 6, yFrom, area.right, yTo};
+    const LONG dot = layout.dot;
+    RECT text{layout.stepLeft + 6 * dot, yFrom, area.right, yTo};
     if (kind == StepKind::Even) {
         dc.DrawText(NumberText(step.distance), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         return;
     }
     const COLORREF colour = kind == StepKind::Gap ? look.crGap : look.crOverlap;
-    CPen pen(PS_SOLID, 1, colour);
+    CPen pen(PS_SOLID, dot, colour);
     const HPEN oldPen = dc.SelectObject(&pen);
-    const LONG x = layout.stepLeft + 2;
-    dc.MoveTo(x + 3, yFrom);
+    const LONG x = layout.stepLeft + 2 * dot;
+    dc.MoveTo(x + 3 * dot, yFrom);
     dc.LineTo(x, yFrom);
     dc.LineTo(x, yTo);
-    dc.LineTo(x + 4, yTo);
+    dc.LineTo(x + 4 * dot, yTo);
     dc.SelectObject(oldPen);
     const HFONT oldFont = dc.SelectObject(look.hBoldFont);
     const COLORREF oldColour = dc.SetTextColor(colour);

@@ -110,13 +110,18 @@ CString GetDamagedDataFilePath(const CString& strDataFile) {
 }
 
 BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {
-    if (nMode != CArchive::load) {
-        return Save(clubs);
-    }
+    return nMode == CArchive::load ? LoadCatchingMemory(clubs, true) : Save(clubs);
+}
+
+BOOL CClubDataFile::LoadReadOnly(CClubList& clubs) {
+    return LoadCatchingMemory(clubs, false);
+}
+
+BOOL CClubDataFile::LoadCatchingMemory(CClubList& clubs, bool keepDamagedCopy) {
     const int before = clubs.GetCount();
     m_bLeaveDataFile = false;
     try {
-        return Load(clubs);
+        return Load(clubs, keepDamagedCopy);
     } catch (const std::bad_alloc&) {
     }
     // Too little memory says nothing about the file: it is neither damaged nor replaced, and
@@ -135,7 +140,7 @@ BOOL CClubDataFile::Serialize(CClubList& clubs, UINT nMode) {
     return FALSE;
 }
 
-BOOL CClubDataFile::Load(CClubList& clubs) {
+BOOL CClubDataFile::Load(CClubList& clubs, bool keepDamagedCopy) {
     m_report = ClubFileReport{};
     m_report.m_strPath = GetDataFilePath();
     m_strLeaveAlone.Empty();
@@ -172,7 +177,9 @@ BOOL CClubDataFile::Load(CClubList& clubs) {
         return TRUE;
     }
     m_report.m_outcome = ClubFileReport::damaged;
-    m_report.m_strDamagedCopy = KeepDamagedFile(file, length, path);
+    if (keepDamagedCopy) {
+        m_report.m_strDamagedCopy = KeepDamagedFile(file, length, path);
+    }
     if (m_report.m_strDamagedCopy.IsEmpty()) {
         m_strLeaveAlone = path; // no save may replace the only copy of the damaged table
     }

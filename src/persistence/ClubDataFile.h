@@ -59,11 +59,15 @@ public:
     // (the path rule's place, or the preferred data directory when that place cannot be
     // written); zero only when nothing could be written.
     BOOL Serialize(CClubList& clubs, UINT nMode);
-    // What the last Serialize met.
+    // A load that changes no file, for a run that only looks: as Serialize's load, but a
+    // damaged file is read up to the damage without a copy of it being kept.
+    BOOL LoadReadOnly(CClubList& clubs);
+    // What the last Serialize or LoadReadOnly met.
     const ClubFileReport& GetReport() const { return m_report; }
 
 private:
-    BOOL Load(CClubList& clubs);
+    BOOL LoadCatchingMemory(CClubList& clubs, bool keepDamagedCopy);
+    BOOL Load(CClubList& clubs, bool keepDamagedCopy);
     BOOL Save(CClubList& clubs);
     // Writes the table in place of `path`, unless that must be left alone.
     bool SaveTo(CClubList& clubs, const CString& path, CFileException::Cause& cause) const;

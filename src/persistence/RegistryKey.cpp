@@ -67,10 +67,10 @@ CRegistryKey::~CRegistryKey() {
     Close();
 }
 
-BOOL CRegistryKey::Open(HKEY hKeyParent, const CString& strKeyPath) {
+BOOL CRegistryKey::Open(HKEY hKeyParent, const CString& strKeyPath, REGSAM samDesired) {
     m_strKeyPath = strKeyPath;
     m_bWriteFailed = FALSE;
-    return RegOpenKeyExW(hKeyParent, Wide(strKeyPath), 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS;
+    return RegOpenKeyExW(hKeyParent, Wide(strKeyPath), 0, samDesired, &m_hKey) == ERROR_SUCCESS;
 }
 
 BOOL CRegistryKey::Open(const CString& strKeyPath) {

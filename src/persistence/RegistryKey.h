@@ -13,7 +13,9 @@ public:
     CRegistryKey(const CRegistryKey&) = delete;
     CRegistryKey& operator=(const CRegistryKey&) = delete;
 
-    BOOL Open(HKEY hKeyParent, const CString& strKeyPath);
+    // A key opened with KEY_READ is only read through: no value is written through it, and
+    // looking at the settings that way changes no file.
+    BOOL Open(HKEY hKeyParent, const CString& strKeyPath, REGSAM samDesired = KEY_ALL_ACCESS);
     // Opens the path below the key held, which the child then replaces.
     BOOL Open(const CString& strKeyPath);
     BOOL Exists(HKEY hKeyParent, const CString& strKeyPath);

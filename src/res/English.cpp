@@ -30,6 +30,33 @@ const LanguageTexts& EnglishTexts() {
             {IDS_PLAYS_LIKE, u"plays %1"},
             {IDS_SETUP_CLUB_COLUMN, u"Club"},
             {IDS_SETUP_DISTANCE_COLUMN, u"Dist."},
+            {IDS_CARD_TITLE, u"Caddora yardage card"},
+            {IDS_CARD_PLAYER_TYPE, u"Player type: %1"},
+            {IDS_CARD_DATE, u"Date: %1"},
+            {IDS_ADULT_MALE, u"Adult Male"},
+            {IDS_ADULT_FEMALE, u"Adult Female"},
+            {IDS_CARD_CLUB, u"Club"},
+            {IDS_CARD_GAPS, u"Gaps and overlaps"},
+            {IDS_CARD_CUT, u"Cut along the dashed line: the card fits a wallet."},
+            {IDS_CARD_NOT_PRINTED, u"The yardage card could not be printed."},
+            // The command line's texts, each ending where its line ends.
+            {IDS_CLI_USAGE,
+             u"Usage: caddora [OPTION]\n"
+             u"Names the golf club to play for a distance, from your own table of best distances.\n"
+             u"Without an option it opens its window; with one it answers and ends.\n"
+             u"\n"
+             u"  --advise YARDS  print the club to play for YARDS, 50 to 1000\n"
+             u"  --card FILE     write the yardage card to FILE as PDF\n"
+             u"  --help          print this help\n"
+             u"  --version       print the version\n"},
+            {IDS_CLI_VERSION, u"Caddora %1\n"},
+            {IDS_CLI_UNKNOWN, u"caddora: unknown option: %1\n"},
+            {IDS_CLI_MISSING_VALUE, u"caddora: %1 needs a value\n"},
+            {IDS_CLI_ONE_COMMAND, u"caddora: one command at a time: %1\n"},
+            {IDS_CLI_NO_PDF_WRITER,
+             u"caddora: Windows has no PDF writer without a window: choose Yardage Card... in "
+             u"Caddora's menu and print to \"Microsoft Print to PDF\".\n"},
+            {IDS_CLI_CARD_NOT_WRITTEN, u"caddora: the yardage card could not be written to %1\n"},
         },
         {},
         {

@@ -110,6 +110,21 @@ TEST_F(DamagedClubFile, KeptCopySurvivesTheSaveThatReplacesTheFile) {
     EXPECT_EQ(ReadBytes(AppDir() / "Clubs.dat.damaged"), damaged);
 }
 
+TEST_F(DamagedClubFile, AReadOnlyLoadTakesTheClubsBeforeTheDamageAndCopiesNothing) {
+    const std::vector<unsigned char> damaged =
+        ClubFileBytes().Word(0).Word(3).Club(0, 1, u"one").Word(0).Get();
+    WriteBytes(AppDataFile(), damaged);
+    CClubDataFile file;
+    CClubList clubs;
+    ASSERT_TRUE(file.LoadReadOnly(clubs));
+    EXPECT_EQ(Ids(clubs), std::vector<std::int32_t>({1}));
+    EXPECT_EQ(file.GetReport().m_outcome, ClubFileReport::damaged);
+    EXPECT_TRUE(file.GetReport().m_strDamagedCopy.IsEmpty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(AppDir()), {}), 1);
+    EXPECT_FALSE(std::filesystem::exists(PreferredDir()));
+    EXPECT_EQ(ReadBytes(AppDataFile()), damaged);
+}
+
 TEST_F(DamagedClubFile, EveryDamagedFileIsKeptUnderANameOfItsOwnAndTheLastTenStay) {
     std::vector<std::string> names;
     for (unsigned char n = 1; n <= 12; ++n) {

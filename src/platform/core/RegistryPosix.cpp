@@ -8,6 +8,8 @@
 // there but cannot be read (no permission, not a regular file) is left exactly as it is: its values
 // read as absent and every change fails. The lock is waited for a few seconds at most: without it
 // values are still read, but nothing is changed.
+// A key opened for reading alone (KEY_READ) never changes the file or its folder: a damaged hive
+// reads as empty but stays where it is, and no lock file is made for it.
 #include "platform/core/Registry.h"
 
 #include "platform/core/AtomicFile.h"
@@ -143,11 +145,12 @@ HiveFile ReadHiveFile(const CString& path, std::string& bytes) {
     return bytes.size() > CRegistryHive::kMaxFileBytes ? HiveFile::damaged : HiveFile::read;
 }
 
-// The lock file beside the hive, opened without following a link or waiting on a pipe; -1
-// when it cannot be had.
-int OpenLockFile(const CString& hivePath) {
-    const int fd = ::open(NativePath(hivePath + CString(".lock")).c_str(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+// The lock file beside the hive, opened without following a link or waiting on a pipe, and
+// made when it is not there and `create` says so; -1 when it cannot be had.
+int OpenLockFile(const CString& hivePath, bool create) {
+    const int fd =
+        ::open(NativePath(hivePath + CString(".lock")).c_str(),
+               O_RDWR | (create ? O_CREAT : 0) | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
@@ -175,20 +178,30 @@ bool TakeLock(int fd) {
     }
 }
 
+// What a look at the hive is for: a change, a read, or a read through a key opened for
+// reading alone, which leaves every file as it is.
+enum class Purpose { change, read, readOnly };
+
+// The purpose of a read through a key opened with these rights.
+Purpose ReadWith(REGSAM access) {
+    return (access & (KEY_WRITE & ~KEY_READ)) == 0 ? Purpose::readOnly : Purpose::read;
+}
+
 // One look at the hive: the lock is held, and the file read, from construction to
 // destruction.
 class HiveSession {
 public:
-    explicit HiveSession(bool forChange) : m_path(GetRegistryHivePath()) {
+    explicit HiveSession(Purpose purpose) : m_path(GetRegistryHivePath()) {
         // In a place of another user the hive is only read: no folder, lock or file is made
         // there, and nothing is renamed.
         const bool own = GetSettingsPlaceOfAnotherUser().IsEmpty();
         const int slash = m_path.ReverseFind(u'/');
-        if (own && forChange && slash > 0) {
+        if (own && purpose == Purpose::change && slash > 0) {
             CreateDirectoryPath(m_path.Left(slash));
         }
-        m_lockFd = own ? OpenLockFile(m_path) : -1;
+        m_lockFd = own ? OpenLockFile(m_path, purpose != Purpose::readOnly) : -1;
         const bool locked = m_lockFd >= 0 && TakeLock(m_lockFd);
+        const bool mayMove = locked && purpose != Purpose::readOnly;
         std::string bytes;
         switch (ReadHiveFile(m_path, bytes)) {
         case HiveFile::absent:
@@ -208,7 +221,7 @@ public:
             // stays, and the next change writes a new hive where it leads); the settings
             // start from their defaults. Without the lock nothing is moved.
             m_hive = CRegistryHive();
-            if (locked) {
+            if (mayMove) {
                 const CString damaged = FinalPathOf(m_path);
                 m_writable = ReplaceFileAtomically(damaged, NextDamagedCopyPath(damaged));
                 RemoveOldDamagedCopies(damaged);
@@ -327,7 +340,7 @@ LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*ulOptions*/, REGSAM s
         refused != ERROR_SUCCESS) {
         return refused;
     }
-    HiveSession session(false);
+    HiveSession session(ReadWith(samDesired));
     if (!session.Hive().KeyExists(path)) {
         return ERROR_FILE_NOT_FOUND;
     }
@@ -350,7 +363,7 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD /*Reserved*/, LPWSTR 
     if (!CRegistryHive::CanStore(path, nullptr)) {
         return ERROR_CANTWRITE; // a name the hive file cannot give back
     }
-    HiveSession session(true);
+    HiveSession session(Purpose::change);
     DWORD disposition = REG_OPENED_EXISTING_KEY;
     if (!session.Hive().KeyExists(path)) {
         session.Hive().CreateKey(path);
@@ -378,7 +391,7 @@ LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPD
     if ((key->access & KEY_QUERY_VALUE) == 0) {
         return ERROR_ACCESS_DENIED;
     }
-    HiveSession session(false);
+    HiveSession session(ReadWith(key->access));
     const CRegistryHive::Value* value =
         session.Hive().FindValue(key->path, lpValueName == nullptr ? u"" : lpValueName);
     if (value == nullptr) {
@@ -433,7 +446,7 @@ LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD /*Reserved*/, DWORD
     if (!CRegistryHive::CanStore(key->path, &value)) {
         return ERROR_CANTWRITE;
     }
-    HiveSession session(true);
+    HiveSession session(Purpose::change);
     session.Hive().SetValue(key->path, std::move(value));
     return session.Commit() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }

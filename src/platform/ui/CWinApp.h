@@ -6,6 +6,8 @@
 #include "platform/core/CString.h"
 #include "platform/ui/CCmdTarget.h"
 
+#include <functional>
+
 class CWnd;
 
 class CWinApp : public CCmdTarget {
@@ -51,3 +53,11 @@ CWinApp* AfxGetApp();
 int AfxWinMain(CWinApp& app, int argc, char* argv[]);
 // The toolkit set-up of AfxWinMain, for tests that drive dialogs without the frame.
 void AfxInitToolkit();
+
+// How many arguments from argv[i] on are an option of the toolkit's own, which a program hands
+// on to it (Qt's "-platform NAME", "-session ID", "-style=NAME" ...); 0 when argv[i] is none.
+int AfxToolkitOptionLength(int argc, char* argv[], int i);
+// Runs `work` with the toolkit ready to draw text (its fonts, a page) but no window able to
+// show, so that no display is needed; another copy is neither asked nor claimed. Answers what
+// `work` answers.
+int AfxRunWithoutWindow(int argc, char* argv[], const std::function<int()>& work);

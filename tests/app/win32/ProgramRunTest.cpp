@@ -149,6 +149,62 @@ std::wstring FieldText(HWND main) {
     return text;
 }
 
+struct Answer {
+    std::optional<DWORD> exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(HANDLE pipe) {
+    std::string text;
+    char buffer[512];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    return text;
+}
+
+// The program started with `args` and its standard streams on pipes, run to its end: a run
+// that opened a window would never end.
+Answer RunToEnd(const std::filesystem::path& program, const std::filesystem::path& appData,
+                const std::wstring& args) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE out[2] = {};
+    HANDLE err[2] = {};
+    CreatePipe(&out[0], &out[1], &inherit, 0);
+    CreatePipe(&err[0], &err[1], &inherit, 0);
+    SetHandleInformation(out[0], HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(err[0], HANDLE_FLAG_INHERIT, 0);
+    _wputenv_s(L"APPDATA", Widen(appData).c_str());
+    std::wstring commandLine = L"\"" + Widen(program) + L"\" " + args;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out[1];
+    startup.hStdError = err[1];
+    PROCESS_INFORMATION process{};
+    const bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process) != FALSE;
+    CloseHandle(out[1]);
+    CloseHandle(err[1]);
+    Answer answer;
+    if (started && WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        answer = Answer{code, ReadAll(out[0]), ReadAll(err[0])};
+    } else if (started) {
+        TerminateProcess(process.hProcess, 99);
+    }
+    if (started) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(out[0]);
+    CloseHandle(err[0]);
+    return answer;
+}
+
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -260,3 +316,26 @@ TEST_F(ProgramRun, ASecondStartEndsAtOnceAndLeavesTheFirstRunning) {
 }
 
 } // namespace
+
+TEST_F(ProgramRun, TheCommandLineAnswersOnTheGivenStreamsWithoutAWindowOrAWrite) {
+    StoreValue(L"Gender", 2);
+    struct Case {
+        const wchar_t* args;
+        DWORD exitCode;
+        const char* out;
+        const char* err;
+    };
+    for (const Case& c :
+         {Case{L"--advise 150", 0, "4 Iron\n", ""}, Case{L"--version", 0, "Caddora ", ""},
+          Case{L"--advise 40", 2, "", "between 50 and 1000"},
+          Case{L"--card card.pdf", 2, "", "Microsoft Print to PDF"},
+          Case{L"--yards", 2, "", "Usage: caddora"}}) {
+        const Answer answer = RunToEnd(Program(), AppData(), c.args);
+        EXPECT_EQ(answer.exitCode, std::optional<DWORD>(c.exitCode)) << answer.err;
+        EXPECT_NE(answer.out.find(c.out), std::string::npos) << answer.out;
+        EXPECT_NE(answer.err.find(c.err), std::string::npos) << answer.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(AppData())) << "no folder and no table was written";
+    EXPECT_EQ(StoredValue(L"LastDistance"), std::nullopt);
+    EXPECT_EQ(StoredValue(L"Gender"), std::optional<DWORD>(2));
+}

@@ -99,6 +99,26 @@ TEST_F(RegistryHiveFile, DamagedHiveIsKeptAsideAndTheSettingsStartAgain) {
     RegCloseKey(key);
 }
 
+TEST_F(RegistryHiveFile, AKeyOpenedForReadingAloneLeavesEveryFileAsItIs) {
+    WriteHive(kSettings);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Holverra\\Caddora", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    EXPECT_EQ(GetDWord(key, u"Gender"), 2U);
+    EXPECT_FALSE(std::filesystem::exists(Hive().string() + ".lock"));
+    // Damaged meanwhile: read as empty, and left where it is for a run that may change it.
+    WriteBytes(Hive(), {'b', 'a', 'd'});
+    EXPECT_EQ(RegQueryValueExW(key, u"Gender", nullptr, nullptr, nullptr, nullptr),
+              ERROR_FILE_NOT_FOUND);
+    HKEY other = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software", 0, KEY_READ, &other),
+              ERROR_FILE_NOT_FOUND);
+    RegCloseKey(key);
+    EXPECT_EQ(ReadBytes(Hive()), std::vector<unsigned char>({'b', 'a', 'd'}));
+    EXPECT_FALSE(std::filesystem::exists(Hive().string() + ".damaged"));
+    EXPECT_FALSE(std::filesystem::exists(Hive().string() + ".lock"));
+}
+
 TEST_F(RegistryHiveFile, AHiveThatCannotBeWrittenFailsTheChangeOnly) {
     // The configuration home below a regular file: nothing can be created there.
     WriteBytes(m_env.Root().Path() / "blocked", {'x'});

@@ -17,6 +17,8 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -169,4 +171,44 @@ int AfxWinMain(CWinApp& app, int argc, char* argv[]) {
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                      [&app](QSessionManager&) { app.EndSession(); });
     return RunInstance(app, instance);
+}
+
+int AfxToolkitOptionLength(int argc, char* argv[], int i) {
+    // The options QGuiApplication and QApplication take from the command line, with one or
+    // two leading dashes; those of the first list take a value, joined by '=' or following.
+    static constexpr std::string_view kWithValue[] = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",    "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display",   "name",
+        "title",       "geometry",           "style",         "stylesheet"};
+    static constexpr std::string_view kFlags[] = {"reverse", "widgetcount", "nograb",
+                                                  "dograb",  "sync",        "qmljsdebugger"};
+    std::string_view arg = argv[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+        return 0;
+    }
+    arg.remove_prefix(arg[1] == '-' ? 2 : 1);
+    const std::size_t equals = arg.find('=');
+    const std::string_view name = arg.substr(0, equals);
+    if (std::find(std::begin(kFlags), std::end(kFlags), name) != std::end(kFlags)) {
+        return 1;
+    }
+    if (std::find(std::begin(kWithValue), std::end(kWithValue), name) == std::end(kWithValue)) {
+        return 0;
+    }
+    return equals != std::string_view::npos || i + 1 >= argc ? 1 : 2;
+}
+
+int AfxRunWithoutWindow(int argc, char* argv[], const std::function<int()>& work) {
+    if (QCoreApplication::instance() != nullptr) {
+        return work();
+    }
+    // Fonts and pages without a display: the offscreen platform, whatever the environment
+    // names, and none of the caller's own options.
+    char platformOption[] = "-platform";
+    char platformName[] = "offscreen";
+    char programName[] = "caddora";
+    char* args[] = {argc > 0 ? argv[0] : programName, platformOption, platformName, nullptr};
+    int count = 3;
+    const QGuiApplication application(count, args);
+    return work();
 }

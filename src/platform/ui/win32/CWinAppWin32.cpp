@@ -107,3 +107,13 @@ int AfxWinMain(CWinApp& app, int /*argc*/, char* /*argv*/[]) {
     run = Run{};
     return exitCode;
 }
+
+int AfxToolkitOptionLength(int /*argc*/, char* /*argv*/[], int /*i*/) {
+    // The system's dialogs take no options from a program's command line.
+    return 0;
+}
+
+int AfxRunWithoutWindow(int /*argc*/, char* /*argv*/[], const std::function<int()>& work) {
+    // The system draws text and pages without any start-up of its own.
+    return work();
+}
