@@ -45,6 +45,18 @@ function(caddora_add_test name)
         list(FILTER sources EXCLUDE REGEX "Win32Test\\.cpp$")
     endif()
     add_executable(${name} ${sources})
+    # The tests' own code is built for a quick build, not for speed: the code under test
+    # keeps the build type's optimisation. Their files are compiled a few at a time, so
+    # that the test framework's and the toolkit's headers are read once for several.
+    # (Checked buffer functions need the optimiser, so a hardened build leaves them to the
+    # code under test.) One batch reads the files of several tests: a type of one file's
+    # anonymous namespace may be a test's base class there.
+    if(NOT MSVC)
+        target_compile_options(${name} PRIVATE -O0 -g0
+            $<$<BOOL:${CADDORA_HARDEN}>:-U_FORTIFY_SOURCE>
+            $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
+    endif()
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 6)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     if(CMAKE_CROSSCOMPILING)

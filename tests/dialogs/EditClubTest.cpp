@@ -10,23 +10,23 @@
 namespace {
 
 // How the player ends the dialog.
-enum class Ending { OkButton, Enter, CancelButton, Escape, CloseBox };
+enum class EditEnding { OkButton, Enter, CancelButton, Escape, CloseBox };
 
-void End(CDialog& dlg, Ending how) {
+void End(CDialog& dlg, EditEnding how) {
     switch (how) {
-    case Ending::OkButton:
+    case EditEnding::OkButton:
         Player::Tap(dlg, IDOK);
         break;
-    case Ending::Enter:
+    case EditEnding::Enter:
         Player::Press(dlg, IDC_DESCRIPTION, Key::Return);
         break;
-    case Ending::CancelButton:
+    case EditEnding::CancelButton:
         Player::Tap(dlg, IDCANCEL);
         break;
-    case Ending::Escape:
+    case EditEnding::Escape:
         Player::Press(dlg, IDC_BEST_DISTANCE, Key::Escape);
         break;
-    case Ending::CloseBox:
+    case EditEnding::CloseBox:
         Player::CloseBox(dlg);
         break;
     }
@@ -82,7 +82,7 @@ TEST_P(EditColumn, ThePlayerTypeChoosesTheDistanceShownAndChanged) {
         shownName = Player::Text(dlg, IDC_DESCRIPTION);
         Player::Type(dlg, IDC_BEST_DISTANCE, u"163");
         Player::Type(dlg, IDC_DESCRIPTION, u"Seven Iron");
-        End(dlg, Ending::OkButton);
+        End(dlg, EditEnding::OkButton);
     });
     EXPECT_TRUE(accepted);
     EXPECT_EQ(shownDistance, CString(c.shown));
@@ -103,18 +103,18 @@ INSTANTIATE_TEST_SUITE_P(PlayerTypes, EditColumn,
                                            ColumnCase{"AnyOtherIsFemale", 3, u"110", 150, 163}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct EndCase {
+struct EditEndCase {
     const char* name;
-    Ending how;
+    EditEnding how;
     bool accepted;
 };
 
-class EditEnded : public EditClub, public ::testing::WithParamInterface<EndCase> {};
+class EditEnded : public EditClub, public ::testing::WithParamInterface<EditEndCase> {};
 
 // A cancelled edit drops what was typed; OK and Enter accept even an edit that changed
 // nothing, so that Setup lists the clubs again.
 TEST_P(EditEnded, AcceptsOnlyWithOkOrEnterAndOnlyThenTakesWhatWasTyped) {
-    const EndCase& c = GetParam();
+    const EditEndCase& c = GetParam();
     const BOOL accepted = EditWith([&c](CEditClubDlg& dlg) {
         if (!c.accepted) {
             Player::Type(dlg, IDC_BEST_DISTANCE, u"999");
@@ -126,20 +126,21 @@ TEST_P(EditEnded, AcceptsOnlyWithOkOrEnterAndOnlyThenTakesWhatWasTyped) {
     ExpectUnchanged();
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, EditEnded,
-                         ::testing::Values(EndCase{"OkButtonUnchanged", Ending::OkButton, true},
-                                           EndCase{"EnterUnchanged", Ending::Enter, true},
-                                           EndCase{"CancelButton", Ending::CancelButton, false},
-                                           EndCase{"Escape", Ending::Escape, false},
-                                           EndCase{"CloseBox", Ending::CloseBox, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Ways, EditEnded,
+    ::testing::Values(EditEndCase{"OkButtonUnchanged", EditEnding::OkButton, true},
+                      EditEndCase{"EnterUnchanged", EditEnding::Enter, true},
+                      EditEndCase{"CancelButton", EditEnding::CancelButton, false},
+                      EditEndCase{"Escape", EditEnding::Escape, false},
+                      EditEndCase{"CloseBox", EditEnding::CloseBox, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditClub, KeepsTheDescriptionAsTypedWithItsSpacesAndTakesZero) {
     for (const char16_t* typed : {u"   ", u" Lob Wedge  ", u""}) {
         const BOOL accepted = EditWith([typed](CEditClubDlg& dlg) {
             Player::Type(dlg, IDC_DESCRIPTION, typed);
             Player::Type(dlg, IDC_BEST_DISTANCE, u"0");
-            End(dlg, Ending::OkButton);
+            End(dlg, EditEnding::OkButton);
         });
         EXPECT_TRUE(accepted);
         EXPECT_EQ(club.m_strName, CString(typed));
@@ -152,11 +153,11 @@ TEST_F(EditClub, ADistanceThatIsNoIntegerIsRefusedAndTheDialogStaysOpen) {
         Player::Type(dlg, IDC_DESCRIPTION, u"Changed");
         Player::Type(dlg, IDC_BEST_DISTANCE, u"");
         MessageBoxSeam::SetNextAnswer(IDOK);
-        End(dlg, Ending::OkButton);
+        End(dlg, EditEnding::OkButton);
         EXPECT_EQ(MessageBoxSeam::TakeShownTexts(), std::vector<CString>{IntegerRequiredMessage()});
         EXPECT_FALSE(dlg.IsEnded());
         EXPECT_TRUE(Player::HasFocus(dlg, IDC_BEST_DISTANCE));
-        End(dlg, Ending::CancelButton);
+        End(dlg, EditEnding::CancelButton);
     });
     EXPECT_FALSE(accepted);
     ExpectUnchanged();

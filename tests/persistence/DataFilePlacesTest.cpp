@@ -2,14 +2,11 @@
 
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"
+#include "support/PathText.h"
 
 using DataFilePlaces = PersistenceTest;
 
 namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
 
 void SaveOneClub(std::int32_t id, const std::filesystem::path& where) {
     CClubList clubs;

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr COLORREF kLight = MakeRgb(172, 211, 115);
-constexpr COLORREF kDark = MakeRgb(89, 133, 39);
+constexpr COLORREF kLightGreen = MakeRgb(172, 211, 115);
+constexpr COLORREF kDarkGreen = MakeRgb(89, 133, 39);
 constexpr COLORREF kBlack = MakeRgb(0, 0, 0);
 constexpr COLORREF kWhite = MakeRgb(255, 255, 255);
 
@@ -27,10 +27,10 @@ TEST_F(DialogPalettes, SetupPaintsItsButtonsWhiteOnDarkAndItsCaptionsBlackOnLigh
     CSetupDlg setup;
     ASSERT_TRUE(setup.Create());
     EXPECT_EQ(PaletteOf(setup, IDOK).color(QPalette::ButtonText), ToQColor(kWhite));
-    EXPECT_EQ(PaletteOf(setup, IDOK).color(QPalette::Button), ToQColor(kDark));
+    EXPECT_EQ(PaletteOf(setup, IDOK).color(QPalette::Button), ToQColor(kDarkGreen));
     EXPECT_EQ(PaletteOf(setup, IDC_DISTANCE_CHART).color(QPalette::WindowText), ToQColor(kBlack));
-    EXPECT_EQ(PaletteOf(setup, IDC_DISTANCE_CHART).color(QPalette::Window), ToQColor(kLight));
-    EXPECT_EQ(PaletteOf(setup, 0).color(QPalette::Window), ToQColor(kLight));
+    EXPECT_EQ(PaletteOf(setup, IDC_DISTANCE_CHART).color(QPalette::Window), ToQColor(kLightGreen));
+    EXPECT_EQ(PaletteOf(setup, 0).color(QPalette::Window), ToQColor(kLightGreen));
     setup.DestroyWindow();
 }
 
@@ -45,7 +45,7 @@ TEST_F(DialogPalettes, EditClubPaintsItsFieldsBlackOnWhiteAndItsButtonsWhiteOnDa
     }
     for (int id : {IDOK, IDCANCEL}) {
         EXPECT_EQ(PaletteOf(editClub, id).color(QPalette::ButtonText), ToQColor(kWhite)) << id;
-        EXPECT_EQ(PaletteOf(editClub, id).color(QPalette::Button), ToQColor(kDark)) << id;
+        EXPECT_EQ(PaletteOf(editClub, id).color(QPalette::Button), ToQColor(kDarkGreen)) << id;
     }
     editClub.DestroyWindow();
 }

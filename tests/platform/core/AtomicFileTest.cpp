@@ -1,5 +1,6 @@
 #include "platform/core/AtomicFile.h"
 
+#include "support/PathText.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,6 @@
 #endif
 
 namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
 
 long Entries(const std::filesystem::path& dir) {
     return static_cast<long>(std::distance(std::filesystem::directory_iterator(dir), {}));

@@ -1,16 +1,9 @@
 #include "platform/core/FileSystem.h"
 
+#include "support/PathText.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
-
-} // namespace
 
 TEST(FileSystem, AnEntryExistsOnlyUnderItsExactName) {
     TemporaryDirectory dir;

@@ -1,16 +1,9 @@
 #include "platform/core/CFile.h"
 
+#include "support/PathText.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
-
-} // namespace
 
 TEST(File, ReadOpenNeedsAnExistingFileAndReportsTheCause) {
     TemporaryDirectory dir;

@@ -2,15 +2,9 @@
 
 #include "support/UserEnvironment.h"
 
+#include "support/PathText.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
-
-} // namespace
 
 TEST(PreferredDataDirectory, IsBelowTheDataHomeOrElseBelowTheHomeDirectory) {
     UserEnvironment env;

@@ -6,13 +6,11 @@
 
 #include "support/UserEnvironment.h"
 
+#include "support/PathText.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-CString PathText(const std::filesystem::path& path) {
-    return CString(path.u16string());
-}
 
 CString ShellRoamingFolder() {
     wchar_t buffer[MAX_PATH] = {};

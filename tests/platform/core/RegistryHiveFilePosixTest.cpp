@@ -19,9 +19,9 @@
 
 namespace {
 
-const std::string kSettings = "Windows Registry Editor Version 5.00\r\n\r\n"
-                              "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
-                              "\"Gender\"=dword:00000002\r\n\r\n";
+const std::string kSettingsHive = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                  "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
+                                  "\"Gender\"=dword:00000002\r\n\r\n";
 
 class RegistryHiveFile : public ::testing::Test {
 protected:
@@ -100,7 +100,7 @@ TEST_F(RegistryHiveFile, DamagedHiveIsKeptAsideAndTheSettingsStartAgain) {
 }
 
 TEST_F(RegistryHiveFile, AKeyOpenedForReadingAloneLeavesEveryFileAsItIs) {
-    WriteHive(kSettings);
+    WriteHive(kSettingsHive);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Holverra\\Caddora", 0, KEY_READ, &key),
               ERROR_SUCCESS);
@@ -199,19 +199,20 @@ TEST_F(RegistryHiveFile, AHiveThatIsThereButCannotBeReadIsLeftAsItIs) {
     ::alarm(0);
 
     // A file the user may not read, tried as a user whom permissions bind.
-    WriteHive(kSettings);
+    WriteHive(kSettingsHive);
     ::chmod(Hive().c_str(), 0);
     for (const auto& dir : {m_env.Root().Path(), m_env.ConfigHome(), Hive().parent_path()}) {
         std::filesystem::permissions(dir, std::filesystem::perms::all);
     }
     EXPECT_EQ(RunAsOrdinaryUser(readsAsAbsentAndRefusesChanges), 0) << "a file not to be read";
     ::chmod(Hive().c_str(), 0600);
-    EXPECT_EQ(ReadBytes(Hive()), std::vector<unsigned char>(kSettings.begin(), kSettings.end()));
+    EXPECT_EQ(ReadBytes(Hive()),
+              std::vector<unsigned char>(kSettingsHive.begin(), kSettingsHive.end()));
     EXPECT_FALSE(std::filesystem::exists(Hive().string() + ".damaged"));
 }
 
 TEST_F(RegistryHiveFile, AHiveLargerThanAnyTheProgramWritesIsSetAside) {
-    std::string text = kSettings + "; ";
+    std::string text = kSettingsHive + "; ";
     text.resize(CRegistryHive::kMaxFileBytes + 1, 'x');
     WriteHive(text);
     HKEY key = nullptr;
@@ -232,7 +233,7 @@ TEST_F(RegistryHiveFile, AChangeTheFileCouldNotGiveBackIsRefusedAndTheOthersStay
     EXPECT_EQ(GetDWord(key, u"Gender"), 2U);
     // Four values of the largest size a value may have fill 12 MiB of the file; a fifth,
     // written as the writer writes them, would take it past what the reader reads.
-    std::string full = kSettings.substr(0, kSettings.size() - 2);
+    std::string full = kSettingsHive.substr(0, kSettingsHive.size() - 2);
     for (const char* name : {"A", "B", "C", "D"}) {
         full += "\"" + std::string(name) + "\"=hex:";
         for (std::size_t i = 1; i < CRegistryHive::kMaxValueBytes; ++i) {
@@ -271,7 +272,7 @@ TEST_F(RegistryHiveFile, ALockHeldElsewhereHoldsACallUpOnlyAFewSeconds) {
 
 TEST_F(RegistryHiveFile, ALinkedHiveStaysALinkAndKeepsItsPermissions) {
     const auto real = m_env.Root().Path() / "settings.reg";
-    WriteHive(kSettings);
+    WriteHive(kSettingsHive);
     std::filesystem::rename(Hive(), real);
     ::chmod(real.c_str(), 0640);
     std::filesystem::create_symlink(real, Hive());

@@ -9,7 +9,8 @@
 
 namespace {
 
-const std::filesystem::path kImages = std::filesystem::path(CADDORA_SOURCE_DIR) / "src/res/images";
+const std::filesystem::path kBitmapFolder =
+    std::filesystem::path(CADDORA_SOURCE_DIR) / "src/res/images";
 
 using dib::Picture;
 
@@ -49,7 +50,7 @@ const dib::BitmapExpectation kFineBitmaps[] = {
 class DialogBitmap : public testing::TestWithParam<dib::BitmapExpectation> {};
 
 TEST_P(DialogBitmap, IsAnUncompressedPalettizedBitmapOfItsSizeOnTheDialogGreen) {
-    const dib::Bytes data = dib::ReadFile(kImages / GetParam().file);
+    const dib::Bytes data = dib::ReadFile(kBitmapFolder / GetParam().file);
     ASSERT_FALSE(data.empty()) << GetParam().file << " is missing";
     EXPECT_EQ(dib::CheckBitmap(data, GetParam()), "");
 }
@@ -68,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(FineVariants, DialogBitmap, testing::ValuesIn(kFineBitm
 // about the green of the one pixel it stands for.
 TEST(DialogBitmapVariants, ShowTheSamePictureAsTheirBitmaps) {
     for (std::size_t i = 0; i < std::size(kBitmaps); ++i) {
-        const dib::Bytes normal = dib::ReadFile(kImages / kBitmaps[i].file);
-        const dib::Bytes fine = dib::ReadFile(kImages / kFineBitmaps[i].file);
+        const dib::Bytes normal = dib::ReadFile(kBitmapFolder / kBitmaps[i].file);
+        const dib::Bytes fine = dib::ReadFile(kBitmapFolder / kFineBitmaps[i].file);
         dib::Dib n;
         dib::Dib f;
         ASSERT_EQ(dib::ReadDib(normal, 14, normal.size(), false, dib::U32(normal, 10), n), "");
@@ -97,20 +98,20 @@ TEST(DialogImageFolder, HoldsExactlyTheDialogBitmapsTheirVariantsAndTheIcon) {
         expected.insert(bitmap.file);
     }
     std::set<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(kImages)) {
+    for (const auto& entry : std::filesystem::directory_iterator(kBitmapFolder)) {
         found.insert(entry.path().filename().string());
     }
     EXPECT_EQ(found, expected);
 }
 
 // Each damage must be caught, and for its own reason, or the checks above prove nothing.
-struct Damage {
+struct BitmapDamage {
     const char* name;
     std::function<void(dib::Bytes&)> apply;
     const char* problem;
 };
 
-void PrintTo(const Damage& damage, std::ostream* os) {
+void PrintTo(const BitmapDamage& damage, std::ostream* os) {
     *os << damage.name;
 }
 
@@ -133,7 +134,7 @@ void Recolour(dib::Bytes& d, dib::Rgb from, dib::Rgb to) {
     }
 }
 
-const Damage kDamages[] = {
+const BitmapDamage kBitmapDamages[] = {
     {"signature", [](dib::Bytes& d) { d[1] = 'A'; }, "signature"},
     {"size field", [](dib::Bytes& d) { dib::Put32(d, 2, dib::U32(d, 2) + 1); }, "file size"},
     {"cut short",
@@ -192,17 +193,17 @@ const Damage kDamages[] = {
      "lettering off centre"},
 };
 
-class DamagedBitmap : public testing::TestWithParam<Damage> {};
+class DamagedBitmap : public testing::TestWithParam<BitmapDamage> {};
 
 TEST_P(DamagedBitmap, IsRejectedForItsFault) {
-    dib::Bytes data = dib::ReadFile(kImages / "bitmap131.bmp");
+    dib::Bytes data = dib::ReadFile(kBitmapFolder / "bitmap131.bmp");
     ASSERT_EQ(dib::CheckBitmap(data, kBitmaps[0]), "");
     GetParam().apply(data);
     EXPECT_EQ(dib::CheckBitmap(data, kBitmaps[0]), GetParam().problem);
 }
 
-INSTANTIATE_TEST_SUITE_P(Setup, DamagedBitmap, testing::ValuesIn(kDamages),
-                         [](const testing::TestParamInfo<Damage>& info) {
+INSTANTIATE_TEST_SUITE_P(Setup, DamagedBitmap, testing::ValuesIn(kBitmapDamages),
+                         [](const testing::TestParamInfo<BitmapDamage>& info) {
                              std::string name;
                              for (const char c : std::string(info.param.name)) {
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
@@ -211,14 +212,14 @@ INSTANTIATE_TEST_SUITE_P(Setup, DamagedBitmap, testing::ValuesIn(kDamages),
                          });
 
 TEST(DialogBitmapLook, BannerWithoutTheNameIsRejected) {
-    dib::Bytes data = dib::ReadFile(kImages / "bitmap139.bmp");
+    dib::Bytes data = dib::ReadFile(kBitmapFolder / "bitmap139.bmp");
     Recolour(data, dib::kBlack, {1, 1, 1});
     // Palette entries padded with black are unused; recolouring them changes nothing else.
     EXPECT_EQ(dib::CheckBitmap(data, kBitmaps[7]), "script");
 }
 
 TEST(DialogBitmapLook, ButtonTakenForTheBannerIsRejected) {
-    const dib::Bytes data = dib::ReadFile(kImages / "bitmap137.bmp");
+    const dib::Bytes data = dib::ReadFile(kBitmapFolder / "bitmap137.bmp");
     EXPECT_NE(dib::CheckBitmap(data, {"bitmap137.bmp", 174, 42, 8, Picture::Banner}), "");
 }
 
