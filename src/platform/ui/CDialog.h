@@ -100,6 +100,10 @@ public:
     // An owner-drawn control (SS_OWNERDRAW) is to be painted: the dialog's draw handler
     // (ON_WM_DRAWITEM) paints it through the device context of the structure.
     void SendDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct);
+    // Takes the caption, the control texts, the pictures and what each picture is from the
+    // template as it is registered now (another language or unit of it), for the window
+    // that is open; what the player typed into edit fields stays.
+    void ApplyTemplateTexts();
     // Adds a control made from a template item to the dialog's open window, above the others;
     // FALSE without a window or when the id is taken. The item must outlive the window.
     BOOL AddControl(const DialogItemTemplate& item);

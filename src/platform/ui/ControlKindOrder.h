@@ -57,6 +57,19 @@ inline Kind KindOf(const DialogItemTemplate& item) {
     return StaticText;
 }
 
+} // namespace control_kinds
+
+// Whether the control shows its template's text for good: a caption nobody addresses, or a
+// button. Any other control's text is the dialog's to set (data exchange, a result line).
+inline bool TakesTemplateText(const DialogItemTemplate& item) {
+    const control_kinds::Kind kind = control_kinds::KindOf(item);
+    return (item.id == IDC_STATIC && kind == control_kinds::StaticText) ||
+           kind == control_kinds::PushButton || kind == control_kinds::RadioButton ||
+           kind == control_kinds::CheckBox;
+}
+
+namespace control_kinds {
+
 template <typename T> std::unique_ptr<CWnd> Wrap() {
     return std::make_unique<T>();
 }

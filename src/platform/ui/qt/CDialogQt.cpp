@@ -5,6 +5,7 @@
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
+#include "platform/ui/ControlKindOrder.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/qt/ControlCaptions.h"
 #include "platform/ui/qt/ControlHost.h"
@@ -371,6 +372,33 @@ QWidget* CDialog::Window::MakeControl(const DialogItemTemplate& item, QWidget* p
     control->wrapper->SubclassWindow(HandleOf(created));
     controls.Add(std::move(control));
     return created;
+}
+
+void CDialog::ApplyTemplateTexts() {
+    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (dlgTemplate == nullptr || !m_window) {
+        return;
+    }
+    m_window->widget->setWindowTitle(ToQString(dlgTemplate->caption));
+    const auto& controls = m_window->controls.InOrder();
+    for (std::size_t i = 0; i < dlgTemplate->items.size() && i < controls.size(); ++i) {
+        m_window->ApplyItemTexts(*controls[i], dlgTemplate->items[i]);
+    }
+}
+
+void CDialog::Window::ApplyItemTexts(const DialogControl& control, const DialogItemTemplate& item) {
+    QWidget* w = control.widget;
+    if (auto* picture = dynamic_cast<StaticWidget*>(w); picture != nullptr && item.imageId != 0) {
+        picture->SetPictures(LoadBitmapResource(item.imageId),
+                             [id = item.imageId] { return LoadBitmapResource(id, 2); });
+        if (item.accessibleName != nullptr) {
+            picture->SetName(ToQString(item.accessibleName));
+        }
+        return;
+    }
+    if (item.text != nullptr && TakesTemplateText(item)) {
+        control.Object()->SetWindowText(CString(item.text));
+    }
 }
 
 BOOL CDialog::AddControl(const DialogItemTemplate& item) {

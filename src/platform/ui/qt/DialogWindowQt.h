@@ -56,6 +56,8 @@ struct CDialog::Window : ControlHost {
     // The window's logical dpi, or the handheld's before there is a window.
     int LogicalDpi() const { return widget ? widget->logicalDpiY() : 96; }
     void CreateControls(const DialogTemplate& dlgTemplate);
+    // The text or picture of the template item, on its control.
+    void ApplyItemTexts(const DialogControl& control, const DialogItemTemplate& item);
     // One control of the template, made by the entry of its kind, with what every control
     // takes from its item.
     QWidget* MakeControl(const DialogItemTemplate& item, QWidget* previous,

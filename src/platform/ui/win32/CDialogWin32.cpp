@@ -4,6 +4,7 @@
 
 #include "platform/ui/AcceleratorTable.h"
 #include "platform/ui/CDC.h"
+#include "platform/ui/ControlKindOrder.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/win32/DialogTemplateEx.h"
 #include "platform/ui/win32/DialogWindowWin32.h"
@@ -319,6 +320,46 @@ void CDialog::Window::AdoptPicture(HWND child, const DialogItemTemplate& item, U
         if (HBITMAP scaled = LoadBitmapResource(item.imageId, static_cast<int>(dpi))) {
             SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
             bitmaps.push_back(scaled);
+        }
+    }
+}
+
+void CDialog::ApplyTemplateTexts() {
+    const DialogTemplate* dlgTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (dlgTemplate == nullptr || !m_window) {
+        return;
+    }
+    SetWindowTextW(m_hWnd, Wide(CString(dlgTemplate->caption)));
+    const UINT dpi = GetDpiForWindow(m_hWnd);
+    std::vector<DialogControl>& controls = m_window->controls;
+    for (std::size_t i = 0; i < dlgTemplate->items.size() && i < controls.size(); ++i) {
+        const DialogItemTemplate& item = dlgTemplate->items[i];
+        DialogControl& control = controls[i];
+        control.item = &item;
+        if (item.imageId != 0) {
+            // The picture the static shows now is kept until the window goes: a static never
+            // deletes what it was given.
+            if (HBITMAP picture = LoadBitmapResource(item.imageId, static_cast<int>(dpi))) {
+                SendMessageW(control.hWnd, STM_SETIMAGE, IMAGE_BITMAP,
+                             reinterpret_cast<LPARAM>(picture));
+                m_window->bitmaps.push_back(picture);
+            }
+        } else if (item.text != nullptr && TakesTemplateText(item)) {
+            SetWindowTextW(control.hWnd, Wide(CString(item.text)));
+        }
+        if (m_window->hToolTip != nullptr && item.accessibleName != nullptr) {
+            std::wstring text = reinterpret_cast<const wchar_t*>(item.accessibleName);
+            if (const auto keys = m_window->keyNames.find(item.id);
+                keys != m_window->keyNames.end()) {
+                text += L" (" + keys->second + L")";
+            }
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = m_hWnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd);
+            tool.lpszText = text.data();
+            SendMessageW(m_window->hToolTip, TTM_UPDATETIPTEXTW, 0,
+                         reinterpret_cast<LPARAM>(&tool));
         }
     }
 }
