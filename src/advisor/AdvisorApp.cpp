@@ -3,9 +3,11 @@
 #include "advisor/AdvisorDlg.h"
 #include "advisor/ClubFileMessages.h"
 #include "advisor/ConditionsSettings.h"
+#include "advisor/ShownUnit.h"
 #include "club/ClubBook.h"
 #include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
+#include "res/RegisterCaddoraResources.h"
 
 const char16_t* const kSettingsKeyPath = u"Software\\Holverra\\Caddora";
 const char16_t* const kGenderValue = u"Gender";
@@ -48,12 +50,13 @@ BOOL CAdvisorApp::InitInstance() {
         dlg.m_nDistance = CAdvisorDlg::NearestAcceptedDistance(static_cast<int>(dwValue));
     }
     m_conditions = ReadConditions(m_regSettings);
+    UseUnit(ReadDistanceUnit(m_regSettings));
     m_pMainWnd = &dlg;
 
     CreateDrawingObjects();
 
     if (!SerializeClubs(CArchive::load)) {
-        BuildDefaultClubs(m_clubs);
+        BuildDefaultClubs(m_clubs, &DefaultClubNames());
     }
     // A damaged or unreadable table is told once, before the player relies on it.
     if (const CString text = ClubFileLoadMessage(m_clubFile.GetReport()); !text.IsEmpty()) {

@@ -7,6 +7,7 @@
 #include "advisor/ConditionsDlg.h"
 #include "advisor/ConditionsSettings.h"
 #include "advisor/SetupDlg.h"
+#include "advisor/ShownUnit.h"
 #include "advisor/Texts.h"
 #include "advisor/YardageCard.h"
 #include "club/ClubBook.h"
@@ -29,6 +30,8 @@ ON_STN_CLICKED(IDC_SETUP, &CAdvisorDlg::OnSetup)
 ON_COMMAND(ID_CLUB_GAPS, &CAdvisorDlg::OnClubGaps)
 ON_COMMAND(ID_YARDAGE_CARD, &CAdvisorDlg::OnYardageCard)
 ON_COMMAND(ID_CONDITIONS, &CAdvisorDlg::OnConditions)
+ON_COMMAND(ID_UNITS_YARDS, &CAdvisorDlg::OnUnitsYards)
+ON_COMMAND(ID_UNITS_METRES, &CAdvisorDlg::OnUnitsMetres)
 ON_COMMAND(ID_APP_ABOUT, &CAdvisorDlg::OnAppAbout)
 END_MESSAGE_MAP()
 
@@ -45,11 +48,15 @@ void CAdvisorDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_RECOMMENDATION, m_lblRecommendation);
     // The number is taken only once it passed the range check, so that m_nDistance always
     // holds the last distance the dialog accepted: that is what start-up stores at the end.
-    int nDistance = m_nDistance;
-    DDX_Text(pDX, IDC_DISTANCE, nDistance);
-    DDV_MinMaxInt(pDX, nDistance, kMinDistance, kMaxDistance);
+    // The field reads in the unit shown; a distance shown and taken back unchanged keeps the
+    // stored yards.
+    const DistanceUnit unit = ShownUnit();
+    int nShown = ShownDistance(m_nDistance, unit);
+    DDX_Text(pDX, IDC_DISTANCE, nShown);
+    DDV_MinMaxInt(pDX, nShown, ShownDistance(kMinDistance, unit),
+                  ShownDistance(kMaxDistance, unit));
     if (!pDX->Failed()) {
-        m_nDistance = nDistance;
+        m_nDistance = StoredDistance(nShown, unit, m_nDistance);
     }
     DDX_Text(pDX, IDC_RECOMMENDATION, m_strRecommendation);
 }
@@ -66,7 +73,7 @@ BOOL CAdvisorDlg::OnInitDialog() {
     SetContextMenu(IDR_MAINFRAME);
 
     m_lblRecommendation.SetFontBold(TRUE);
-    m_spnDistance.SetRange32(kMinDistance, 500);
+    ShowUnit();
     const UDACCEL accel{0, 5};
     m_spnDistance.SetAccel(1, &accel);
     GetDlgItem(IDC_DISTANCE)->SetFont(theApp.m_fntBold, TRUE);
@@ -105,9 +112,13 @@ void CAdvisorDlg::StepDistance(int nStep) {
         return;
     }
     // Kept within what the field accepts at both ends, so that a step never makes a
-    // distance the refresh then refuses. Widened, so that no sum can overflow.
-    const long long sum = static_cast<long long>(m_nDistance) + nStep;
-    m_nDistance = static_cast<int>(std::clamp<long long>(sum, kMinDistance, kMaxDistance));
+    // distance the refresh then refuses. Widened, so that no sum can overflow. A step is in
+    // the unit shown: 10 metres in metres.
+    const DistanceUnit unit = ShownUnit();
+    const long long sum = static_cast<long long>(ShownDistance(m_nDistance, unit)) + nStep;
+    const int nShown = static_cast<int>(std::clamp<long long>(
+        sum, ShownDistance(kMinDistance, unit), ShownDistance(kMaxDistance, unit)));
+    m_nDistance = StoredDistance(nShown, unit, m_nDistance);
     UpdateData(FALSE);
     OnRecommend();
 }
@@ -168,7 +179,7 @@ void CAdvisorDlg::ShowPlaysLike(std::int32_t nPlaysLike) {
         line = GetDlgItem(IDC_PLAYS_LIKE);
     }
     if (line != nullptr) {
-        line->SetWindowText(FormatText(IDS_PLAYS_LIKE, {NumberText(nPlaysLike)}));
+        line->SetWindowText(FormatText(IDS_PLAYS_LIKE, {NumberText(ShownYards(nPlaysLike))}));
         line->ShowWindow(SW_SHOW);
     }
 }
@@ -183,4 +194,38 @@ void CAdvisorDlg::OnConditions() {
     // As the player type after Setup: a failed write is not shown here; the run's end tells.
     StoreConditions(theApp.m_regSettings, theApp.m_conditions);
     OnRecommend();
+}
+
+void CAdvisorDlg::OnUnitsYards() {
+    ChangeUnit(DistanceUnit::Yards);
+}
+
+void CAdvisorDlg::OnUnitsMetres() {
+    ChangeUnit(DistanceUnit::Metres);
+}
+
+void CAdvisorDlg::ChangeUnit(DistanceUnit unit) {
+    // The distance typed so far is taken in the unit it was typed in; one the field refuses
+    // keeps the unit as it is.
+    if (!UpdateData(TRUE)) {
+        return;
+    }
+    // The choice is the player's from now on, made again or not. As the player type after
+    // Setup, a failed write is not shown here.
+    StoreDistanceUnit(theApp.m_regSettings, unit);
+    if (unit == ShownUnit()) {
+        return;
+    }
+    UseUnit(unit);
+    ApplyTemplateTexts();
+    ShowUnit();
+    UpdateData(FALSE);
+    OnRecommend();
+}
+
+void CAdvisorDlg::ShowUnit() {
+    // The arrows run as far as they did in yards (to 500 yards), in the unit shown.
+    m_spnDistance.SetRange32(ShownYards(kMinDistance), ShownYards(kArrowsMaxDistance));
+    CheckMenuItem(ID_UNITS_YARDS, ShownUnit() == DistanceUnit::Yards);
+    CheckMenuItem(ID_UNITS_METRES, ShownUnit() == DistanceUnit::Metres);
 }

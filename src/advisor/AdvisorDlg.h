@@ -2,6 +2,7 @@
 // The main dialog: the distance field with its arrows and step pictures, the Recommend
 // Club picture, the recommended club's name in bold, and the Setup and Close pictures.
 #include "advisor/Label.h"
+#include "club/Units.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "res/Resource.h"
@@ -24,6 +25,8 @@ public:
     // The distances the field accepts, and that the steps keep to.
     static constexpr int kMinDistance = 50;
     static constexpr int kMaxDistance = 1000;
+    // The arrows stop short of the field's top.
+    static constexpr int kArrowsMaxDistance = 500;
     // The accepted distance nearest to nYards: a stored distance the field would refuse
     // starts the dialog at the bound it passed.
     static constexpr int NearestAcceptedDistance(int nYards) {
@@ -48,6 +51,12 @@ protected:
     void OnYardageCard();
     void OnAppAbout();
     void OnConditions();
+    void OnUnitsYards();
+    void OnUnitsMetres();
+    // Shows distances in the unit from now on, and keeps it as the player's choice.
+    void ChangeUnit(DistanceUnit unit);
+    // The arrows' range and the menu's check mark for the unit shown.
+    void ShowUnit();
     // The line under the club: the distance the shot plays like, while conditions are in use.
     void ShowPlaysLike(std::int32_t nPlaysLike);
 

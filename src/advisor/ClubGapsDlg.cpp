@@ -4,6 +4,7 @@
 #include "advisor/BagSummary.h"
 #include "advisor/ColourScheme.h"
 #include "advisor/GapsChart.h"
+#include "advisor/ShownUnit.h"
 #include "advisor/Texts.h"
 #include "platform/ui/CDataExchange.h"
 
@@ -22,15 +23,15 @@ void CClubGapsDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CClubGapsDlg::OnInitDialog() {
-    const CString unit = LoadText(IDS_UNIT_YARDS);
-    m_bag = FindBagGaps(theApp.m_clubs, theApp.m_nPlayerType);
-    m_strSummary = BagSummary(m_bag, theApp.m_nPlayerType, kYardStepLimits, nullptr, unit);
+    const CString unit = ShownUnitName();
+    m_bag = FindBagGaps(theApp.m_clubs, theApp.m_nPlayerType, &ShownYards);
+    m_strSummary = BagSummary(m_bag, theApp.m_nPlayerType, ShownStepLimits(), &ShownYards, unit);
     CDialog::OnInitDialog();
 
     GetDlgItem(IDOK)->SetFont(theApp.m_fntBold, TRUE);
     // What the chart shows, for a screen reader: each club with its distance.
     GetDlgItem(IDC_GAPS_CHART)
-        ->SetWindowText(BagClubsText(m_bag, theApp.m_nPlayerType, nullptr, unit));
+        ->SetWindowText(BagClubsText(m_bag, theApp.m_nPlayerType, &ShownYards, unit));
     LOGFONT lf{};
     if (GetObject(GetDlgItem(IDC_GAPS_CHART)->GetFont(), lf)) {
         lf.lfWeight = FW_BOLD;
@@ -51,6 +52,6 @@ void CClubGapsDlg::OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct) {
     }
     CDC dc = CDC::FromHandle(lpDrawItemStruct->hDC);
     const HFONT hFont = GetDlgItem(IDC_GAPS_CHART)->GetFont();
-    DrawGapsChart(dc, lpDrawItemStruct->rcItem, m_bag, theApp.m_nPlayerType, kYardStepLimits,
-                  nullptr, GreenGapsChartLook(hFont, m_fntMarks.m_hObject));
+    DrawGapsChart(dc, lpDrawItemStruct->rcItem, m_bag, theApp.m_nPlayerType, ShownStepLimits(),
+                  &ShownYards, GreenGapsChartLook(hFont, m_fntMarks.m_hObject));
 }

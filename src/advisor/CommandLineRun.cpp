@@ -2,12 +2,15 @@
 
 #include "advisor/AdvisorApp.h"
 #include "advisor/AdvisorDlg.h"
+#include "advisor/ConditionsSettings.h"
+#include "advisor/ShownUnit.h"
 #include "advisor/Texts.h"
 #include "advisor/YardageCard.h"
 #include "club/ClubBook.h"
 #include "platform/process/StandardStreams.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/PrintJob.h"
+#include "res/RegisterCaddoraResources.h"
 #include "res/Resource.h"
 
 namespace {
@@ -37,42 +40,57 @@ int RefuseLine(const CommandLine& line) {
     }
 }
 
-// The player type and the club table the window would start with, read through a settings
-// key opened for reading alone and a load that writes nothing.
-void ReadPlayersBag(PlayerType& playerType, CClubList& clubs) {
+// The player type, the conditions, the unit and the club table the window would start with,
+// read through a settings key opened for reading alone and a load that writes nothing. The
+// unit read is the one in force from here on.
+void ReadPlayersBag(PlayerType& playerType, CClubList& clubs, Conditions* conditions = nullptr) {
     playerType = CGolfClub::kAdultMale;
     CRegistryKey settings(HKEY_CURRENT_USER);
     DWORD dwValue = 0;
-    if (settings.Open(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_READ) &&
-        settings.GetDWordValue(kGenderValue, dwValue)) {
-        playerType = static_cast<PlayerType>(dwValue);
+    if (settings.Open(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_READ)) {
+        if (settings.GetDWordValue(kGenderValue, dwValue)) {
+            playerType = static_cast<PlayerType>(dwValue);
+        }
+        if (conditions != nullptr) {
+            *conditions = ReadConditions(settings);
+        }
+        UseUnit(ReadDistanceUnit(settings));
     }
     settings.Close();
     CClubDataFile file;
     if (!file.LoadReadOnly(clubs)) {
-        BuildDefaultClubs(clubs);
+        BuildDefaultClubs(clubs, &DefaultClubNames());
     }
 }
 
 // The club the main dialog would name for the distance, or the dialog's own refusal of it.
+// In the unit the player chose (metres: 46 to 914); with conditions in use, the club is the
+// one for the distance the shot plays like, and that distance is said after it.
 int Advise(const std::string& typed) {
-    int yards = 0;
-    if (!ParseDialogInt(CString::FromUtf8(typed), yards)) {
-        return Refuse(IntegerRequiredMessage() + CString("\n"), false);
-    }
-    if (yards < CAdvisorDlg::kMinDistance || yards > CAdvisorDlg::kMaxDistance) {
-        return Refuse(IntegerRangeMessage(CAdvisorDlg::kMinDistance, CAdvisorDlg::kMaxDistance) +
-                          CString("\n"),
-                      false);
-    }
     PlayerType playerType = CGolfClub::kAdultMale;
     CClubList clubs;
-    ReadPlayersBag(playerType, clubs);
-    const CGolfClub* club = FindClubForDistance(clubs, playerType, yards);
+    Conditions conditions;
+    ReadPlayersBag(playerType, clubs, &conditions);
+    int shown = 0;
+    if (!ParseDialogInt(CString::FromUtf8(typed), shown)) {
+        return Refuse(IntegerRequiredMessage() + CString("\n"), false);
+    }
+    const int least = ShownYards(CAdvisorDlg::kMinDistance);
+    const int most = ShownYards(CAdvisorDlg::kMaxDistance);
+    if (shown < least || shown > most) {
+        return Refuse(IntegerRangeMessage(least, most) + CString("\n"), false);
+    }
+    const std::int32_t playsLike = PlaysLike(NearestYards(shown, ShownUnit()), conditions);
+    const CGolfClub* club = FindClubForDistance(clubs, playerType, playsLike);
     if (club == nullptr) {
         return kNotDone; // no club in the table at all
     }
-    return WriteStandardOutput(club->m_strName.ToUtf8() + "\n") ? kDone : kNotDone;
+    const CString line =
+        conditions.inUse
+            ? FormatText(IDS_CLI_PLAYS_LIKE,
+                         {club->m_strName, NumberText(ShownYards(playsLike)), ShownUnitName()})
+            : club->m_strName + CString("\n");
+    return WriteStandardOutput(line.ToUtf8()) ? kDone : kNotDone;
 }
 
 int WriteCard(const std::string& path, int argc, char* argv[]) {

@@ -2,6 +2,7 @@
 
 #include "advisor/AdvisorApp.h"
 #include "advisor/ColourScheme.h"
+#include "advisor/ShownUnit.h"
 #include "club/GolfClub.h"
 #include "platform/ui/CDataExchange.h"
 
@@ -40,7 +41,9 @@ HBRUSH CEditClubDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 BOOL CEditClubDlg::Edit(CGolfClub& club) {
     CEditClubDlg dlg;
     dlg.m_strDescription = club.m_strName;
-    dlg.m_nBestDistance = club.DistanceFor(theApp.m_nPlayerType);
+    // In the unit shown; a distance taken back unchanged keeps the stored yards.
+    const std::int32_t nStored = club.DistanceFor(theApp.m_nPlayerType);
+    dlg.m_nBestDistance = ShownYards(nStored);
 
     if (dlg.DoModal() == IDCANCEL) {
         return FALSE;
@@ -49,6 +52,7 @@ BOOL CEditClubDlg::Edit(CGolfClub& club) {
     // the club then gets its own values back. The fields are assigned directly, so that
     // neither date-time changes and the name keeps every space as typed.
     club.m_strName = dlg.m_strDescription;
-    club.DistanceFor(theApp.m_nPlayerType) = dlg.m_nBestDistance;
+    club.DistanceFor(theApp.m_nPlayerType) =
+        StoredDistance(dlg.m_nBestDistance, ShownUnit(), nStored);
     return TRUE;
 }

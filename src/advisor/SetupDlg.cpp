@@ -4,6 +4,8 @@
 #include "advisor/ClubGapsDlg.h"
 #include "advisor/ColourScheme.h"
 #include "advisor/EditClubDlg.h"
+#include "advisor/ShownUnit.h"
+#include "advisor/Texts.h"
 #include "platform/ui/CDataExchange.h"
 
 BEGIN_MESSAGE_MAP(CSetupDlg, CDialog)
@@ -37,8 +39,9 @@ BOOL CSetupDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
     m_lstClubs.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_lstClubs.InsertColumn(0, u"Club", LVCFMT_LEFT, kClubColumnWidth, -1);
-    m_lstClubs.InsertColumn(1, u"Dist.", LVCFMT_LEFT, kDistanceColumnWidth, -1);
+    m_lstClubs.InsertColumn(0, LoadText(IDS_SETUP_CLUB_COLUMN), LVCFMT_LEFT, kClubColumnWidth, -1);
+    m_lstClubs.InsertColumn(1, LoadText(IDS_SETUP_DISTANCE_COLUMN), LVCFMT_LEFT,
+                            kDistanceColumnWidth, -1);
 
     m_lblDistanceChart.SetFontBold(TRUE);
     m_lblDistanceChart.SetFontSize(kCaptionSize);
@@ -76,7 +79,7 @@ void CSetupDlg::RefreshClubList() {
     const CClubList& clubs = theApp.m_clubs;
     for (auto pos = clubs.GetHeadPosition(); pos;) {
         const CGolfClub* club = clubs.GetNext(pos);
-        const int nDistance = club->DistanceFor(theApp.m_nPlayerType);
+        const int nDistance = ShownYards(club->DistanceFor(theApp.m_nPlayerType));
         const int nCount = m_lstClubs.GetItemCount();
         const int nItem = m_lstClubs.InsertItem(LVIF_TEXT, nCount, club->m_strName, 0, 0, 0, 0);
         CString strDistance;

@@ -3,6 +3,7 @@
 #include "advisor/AdvisorApp.h"
 #include "advisor/BagSummary.h"
 #include "advisor/GapsChart.h"
+#include "advisor/ShownUnit.h"
 #include "advisor/Texts.h"
 #include "club/BagGaps.h"
 #include "platform/core/COleDateTime.h"
@@ -173,9 +174,9 @@ LONG DrawClubTable(CDC& dc, const RECT& box, const CClubList& clubs, PlayerType 
     int drawn = 0;
     for (auto pos = clubs.GetHeadPosition(); pos && drawn < shown; ++drawn) {
         const CGolfClub* club = clubs.GetNext(pos);
-        const CString cells[3] = {club->m_strName,
-                                  NumberText(club->DistanceFor(CGolfClub::kAdultMale)),
-                                  NumberText(club->DistanceFor(CGolfClub::kAdultFemale))};
+        const CString cells[3] = {
+            club->m_strName, NumberText(ShownYards(club->DistanceFor(CGolfClub::kAdultMale))),
+            NumberText(ShownYards(club->DistanceFor(CGolfClub::kAdultFemale)))};
         DrawTableRow(dc, columns, top, row, cells, fonts.body, fonts.bodyBold, maleOwn);
         top += row;
     }
@@ -204,7 +205,7 @@ LONG DrawGaps(CDC& dc, const RECT& box, const BagGaps& bag, PlayerType playerTyp
     GapsChartLook look = GreenGapsChartLook(fonts.chart, fonts.chartBold);
     look.crBackground = MakeRgb(255, 255, 255);
     look.crText = kInk;
-    DrawGapsChart(dc, chart, bag, playerType, kYardStepLimits, nullptr, look);
+    DrawGapsChart(dc, chart, bag, playerType, ShownStepLimits(), &ShownYards, look);
     return chart.bottom;
 }
 
@@ -251,7 +252,7 @@ int PocketTypeSize(CDC& dc, const RECT& box, const BagGaps& bag, PlayerType play
         LONG widest = 0;
         for (const CGolfClub* club : bag.clubs) {
             const CString text = ShortClubName(club->m_strName) + CString(u"  ") +
-                                 NumberText(club->DistanceFor(playerType));
+                                 NumberText(ShownYards(club->DistanceFor(playerType)));
             widest = std::max(widest, dc.GetTextExtent(text).cx);
         }
         dc.SelectObject(oldFont);
@@ -281,7 +282,7 @@ void DrawPocketClubs(CDC& dc, const RECT& box, const BagGaps& bag, PlayerType pl
         RECT cell{left, top, left + columnWidth, top + row};
         dc.DrawText(ShortClubName(bag.clubs[i]->m_strName), &cell,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-        dc.DrawText(NumberText(bag.clubs[i]->DistanceFor(playerType)), &cell,
+        dc.DrawText(NumberText(ShownYards(bag.clubs[i]->DistanceFor(playerType))), &cell,
                     DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
     dc.SelectObject(oldFont);
@@ -296,8 +297,8 @@ void DrawPocketCard(CDC& dc, const RECT& card, const BagGaps& bag, PlayerType pl
     dc.SelectObject(&fonts.smallBold);
     RECT heading = inner;
     const LONG height = dc.DrawText(CString(u"Caddora"), &heading, DT_LEFT | DT_SINGLELINE);
-    dc.DrawText(FormatText(u"%1, %2", {PlayerTypeName(playerType), LoadText(IDS_UNIT_YARDS)}),
-                &heading, DT_RIGHT | DT_SINGLELINE);
+    dc.DrawText(FormatText(u"%1, %2", {PlayerTypeName(playerType), ShownUnitName()}), &heading,
+                DT_RIGHT | DT_SINGLELINE);
     inner.top += height + page.Y(1.5);
     if (bag.clubs.empty()) {
         dc.SelectObject(&fonts.small);
@@ -317,14 +318,14 @@ void DrawYardageCard(CDC& dc, const CClubList& clubs, PlayerType playerType, con
     const int oldMode = dc.SetBkMode(TRANSPARENT);
 
     const LONG top = DrawHeading(dc, page, fonts, playerType, date);
-    const BagGaps bag = FindBagGaps(clubs, playerType);
+    const BagGaps bag = FindBagGaps(clubs, playerType, &ShownYards);
     const RECT card{page.area.left, page.area.bottom - page.Y(kCardHeightMm),
                     page.area.left + page.X(kCardWidthMm), page.area.bottom};
     // The table and the chart side by side, the summary under the longer of them, and room
     // for the summary kept above the pocket card.
     dc.SelectObject(&fonts.body);
     const CString summary =
-        BagSummary(bag, playerType, kYardStepLimits, nullptr, LoadText(IDS_UNIT_YARDS));
+        BagSummary(bag, playerType, ShownStepLimits(), &ShownYards, ShownUnitName());
     const LONG summaryHeight = WrappedHeight(dc, page, summary);
     const LONG bottom = std::max(top, card.top - page.Y(14) - summaryHeight);
     const LONG middle = (page.area.left + page.area.right) / 2;

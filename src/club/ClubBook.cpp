@@ -18,11 +18,13 @@ constexpr DefaultClub kDefaultClubs[] = {
 
 } // namespace
 
-void BuildDefaultClubs(CClubList& clubs) {
+void BuildDefaultClubs(CClubList& clubs, const std::array<const char16_t*, 14>* names) {
     std::int32_t id = 1;
     for (const DefaultClub& row : kDefaultClubs) {
+        const std::size_t index = static_cast<std::size_t>(id - 1);
+        const bool named = names != nullptr && (*names)[index] != nullptr;
         auto club = std::make_unique<CGolfClub>(id++);
-        club->SetName(CString(row.name));
+        club->SetName(named ? CString((*names)[index]) : CString(row.name));
         club->SetMaleDistance(row.male);
         club->SetFemaleDistance(row.female);
         clubs.AddClub(club);

@@ -46,7 +46,11 @@ std::int32_t StoredDistance(std::int32_t shown, DistanceUnit unit, std::int32_t 
     if (unit != DistanceUnit::Metres || shown == ShownDistance(storedYards, unit)) {
         return unit == DistanceUnit::Metres ? storedYards : shown;
     }
-    return Nearest(shown / kMetresPerYard);
+    return NearestYards(shown, unit);
+}
+
+std::int32_t NearestYards(std::int32_t shown, DistanceUnit unit) {
+    return unit == DistanceUnit::Metres ? Nearest(shown / kMetresPerYard) : shown;
 }
 
 std::int32_t ShownQuantity(Quantity quantity, std::int32_t stored, DistanceUnit unit) {

@@ -17,6 +17,8 @@ std::int32_t ShownDistance(std::int32_t yards, DistanceUnit unit);
 // What the player typed, in the unit shown, as the yards to store: `storedYards` again when the
 // typed value is what that shows as.
 std::int32_t StoredDistance(std::int32_t shown, DistanceUnit unit, std::int32_t storedYards);
+// A distance typed in the unit shown, with nothing stored before it: the nearest whole yards.
+std::int32_t NearestYards(std::int32_t shown, DistanceUnit unit);
 
 // The conditions' quantities, stored in the first unit named, shown in metres' company in
 // the second: miles an hour or kilometres an hour, degrees Fahrenheit or Celsius, feet or

@@ -45,10 +45,11 @@ const LanguageTexts& EnglishTexts() {
              u"Names the golf club to play for a distance, from your own table of best distances.\n"
              u"Without an option it opens its window; with one it answers and ends.\n"
              u"\n"
-             u"  --advise YARDS  print the club to play for YARDS, 50 to 1000\n"
-             u"  --card FILE     write the yardage card to FILE as PDF\n"
-             u"  --help          print this help\n"
-             u"  --version       print the version\n"},
+             u"  --advise DISTANCE  print the club to play for DISTANCE: 50 to 1000 yards, or 46\n"
+             u"                     to 914 metres once metres are chosen in the window\n"
+             u"  --card FILE        write the yardage card to FILE as PDF\n"
+             u"  --help             print this help\n"
+             u"  --version          print the version\n"},
             {IDS_CLI_VERSION, u"Caddora %1\n"},
             {IDS_CLI_UNKNOWN, u"caddora: unknown option: %1\n"},
             {IDS_CLI_MISSING_VALUE, u"caddora: %1 needs a value\n"},
@@ -57,6 +58,8 @@ const LanguageTexts& EnglishTexts() {
              u"caddora: Windows has no PDF writer without a window: choose Yardage Card... in "
              u"Caddora's menu and print to \"Microsoft Print to PDF\".\n"},
             {IDS_CLI_CARD_NOT_WRITTEN, u"caddora: the yardage card could not be written to %1\n"},
+            // The club, the distance the shot plays like and its unit.
+            {IDS_CLI_PLAYS_LIKE, u"%1 (plays like %2 %3)\n"},
         },
         {},
         {

@@ -56,6 +56,10 @@
 #define ID_CLUB_GAPS 0x8010
 #define ID_YARDAGE_CARD 0x8020
 #define ID_CONDITIONS 0x8030
+// The Units submenu (its id names it for its texts) and its two choices.
+#define ID_UNITS 0x8040
+#define ID_UNITS_YARDS 0x8050
+#define ID_UNITS_METRES 0x8060
 #define ID_APP_ABOUT 0xE140
 
 // The main dialog's line under the recommendation, shown only while conditions are in use.
@@ -126,3 +130,4 @@
 #define IDS_CLI_ONE_COMMAND 2064
 #define IDS_CLI_NO_PDF_WRITER 2065
 #define IDS_CLI_CARD_NOT_WRITTEN 2066
+#define IDS_CLI_PLAYS_LIKE 2067

@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Home { empty, femalePlayer, damagedFiles };
+enum class Home { empty, femalePlayer, damagedFiles, windInto, windIntoInMetres };
 
 struct CommandCase {
     const char* name;
@@ -106,6 +106,16 @@ TEST_P(Command, AnswersOnItsStreamWithoutAWindowAndChangesNoFile) {
                           "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
                           "\"Gender\"=dword:00000002\r\n\r\n");
         StoreDefaultTable();
+    } else if (c.home == Home::windInto || c.home == Home::windIntoInMetres) {
+        // Ten miles an hour into the wind, and metres chosen or not.
+        WriteFile(Hive(),
+                  QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Holverra\\Caddora]\r\n"
+                             "\"UseConditions\"=dword:00000001\r\n"
+                             "\"WindMph\"=dword:0000000a\r\n"
+                             "\"WindInto\"=dword:00000001\r\n") +
+                      (c.home == Home::windIntoInMetres ? "\"Units\"=dword:00000001\r\n" : "") +
+                      "\r\n");
     } else if (c.home == Home::damagedFiles) {
         WriteFile(Hive(), "not a hive");
         WriteFile(Table(), "not a club table");
@@ -124,7 +134,7 @@ TEST_P(Command, AnswersOnItsStreamWithoutAWindowAndChangesNoFile) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Command,
     ::testing::Values(
-        CommandCase{"Help", {"--help"}, Home::empty, 0, "  --advise YARDS", ""},
+        CommandCase{"Help", {"--help"}, Home::empty, 0, "  --advise DISTANCE", ""},
         CommandCase{"Version", {"--version"}, Home::empty, 0, "Caddora " CADDORA_VERSION "\n", ""},
         CommandCase{"AfterTheToolkitsOwnOption",
                     {"-platform", "offscreen", "--version"},
@@ -141,6 +151,24 @@ INSTANTIATE_TEST_SUITE_P(
             "AdviseForThePlayerType", {"--advise=150"}, Home::femalePlayer, 0, "4 Iron\n", ""},
         CommandCase{
             "AdviseOverDamagedFiles", {"--advise", "150"}, Home::damagedFiles, 0, "6 Iron\n", ""},
+        CommandCase{"AdviseForThePlaysLikeDistance",
+                    {"--advise", "150"},
+                    Home::windInto,
+                    0,
+                    "4 Iron (plays like 165 yd)\n",
+                    ""},
+        CommandCase{"AdviseInMetres",
+                    {"--advise", "137"},
+                    Home::windIntoInMetres,
+                    0,
+                    "4 Iron (plays like 151 m)\n",
+                    ""},
+        CommandCase{"AdviseRefusesWhatTheDialogRefusesInMetres",
+                    {"--advise", "45"},
+                    Home::windIntoInMetres,
+                    2,
+                    "",
+                    "Please enter a whole number between 46 and 914.\n"},
         CommandCase{"AdviseRefusesWhatTheDialogRefuses",
                     {"--advise", "40"},
                     Home::empty,

@@ -50,8 +50,9 @@ void Paste(CDialog& dlg, int id, const CString& text);
 void Press(CDialog& dlg, int id, Key key, unsigned modifiers = NoModifier);
 // Opens the dialog's context menu, with the right button on the control, or with id 0 from the
 // keyboard (Shift+F10) wherever the focus is, and chooses the item of the mnemonic letter, an
-// upper-case one; what the item's command does has run when this returns.
-void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic);
+// upper-case one; what the item's command does has run when this returns. `then`: the
+// mnemonic of the item to choose in the submenu that the first opens.
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic, char then = 0);
 // The caption's close box.
 void CloseBox(CDialog& dlg);
 // A click on the row's cell in the list's last column: away from the first, so that it

@@ -6,7 +6,8 @@
 #include <vector>
 
 struct MenuItemTemplate {
-    // The command the item sends (WM_COMMAND, code 0); 0 for a separator or a submenu.
+    // The command the item sends (WM_COMMAND, code 0); 0 for a separator. A submenu sends
+    // nothing: its id only names it, for its text in another language.
     UINT id;
     // What the item reads, "&" before its mnemonic; null for a separator.
     const char16_t* text;

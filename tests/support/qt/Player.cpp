@@ -139,13 +139,23 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     QTest::keyClick(control, ToQtKey(key), held);
 }
 
-void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic) {
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic, char then) {
     MakeActive(dlg);
-    // The menu runs a loop of its own: the choice is made from inside it.
-    QTimer::singleShot(0, [mnemonic] {
+    // The menu runs a loop of its own: the choice is made from inside it, and in the submenu
+    // once that is the popup on top.
+    QTimer::singleShot(0, [mnemonic, then] {
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr) << "no menu opened";
         QTest::keyClick(popup, static_cast<Qt::Key>(mnemonic));
+        if (then != 0) {
+            // The submenu opens from the menu's own timer.
+            ASSERT_TRUE(QTest::qWaitFor([popup] {
+                return QApplication::activePopupWidget() != nullptr &&
+                       QApplication::activePopupWidget() != popup;
+            })) << "no submenu opened";
+            QWidget* submenu = QApplication::activePopupWidget();
+            QTest::keyClick(submenu, static_cast<Qt::Key>(then));
+        }
     });
     if (id == 0) {
         QWidget* focus = WidgetOf(dlg.GetSafeHwnd())->focusWidget();

@@ -207,23 +207,31 @@ void Press(CDialog& dlg, int id, Key key, unsigned modifiers) {
     ProcessEvents();
 }
 
-void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic) {
+void ChooseFromContextMenu(CDialog& dlg, int id, char mnemonic, char then) {
     const HWND control = id != 0 ? Control(dlg, id) : GetFocus();
     ASSERT_NE(control, nullptr) << "no control " << id;
-    // The menu's own loop takes the letter from the queue, behind what opens the menu.
-    const auto letter = static_cast<UINT>(mnemonic);
+    // The menu's own loop takes the letters from the queue, behind what opens the menu; the
+    // second one in the submenu the first opened.
+    const auto postLetters = [control, mnemonic, then] {
+        for (const char key : {mnemonic, then}) {
+            if (key != 0) {
+                const auto letter = static_cast<UINT>(key);
+                PostMessageW(control, WM_KEYDOWN, letter, KeyData(letter, false, false));
+            }
+        }
+    };
     if (id == 0) {
         const HeldModifiers held(Shift);
         PostMessageW(control, WM_KEYDOWN, VK_F10, KeyData(VK_F10, false, false));
         PostMessageW(control, WM_KEYUP, VK_F10, KeyData(VK_F10, false, true));
-        PostMessageW(control, WM_KEYDOWN, letter, KeyData(letter, false, false));
+        postLetters();
         ProcessEvents();
         return;
     }
     const LPARAM at = MAKELPARAM(5, 5);
     PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, at);
     PostMessageW(control, WM_RBUTTONUP, 0, at);
-    PostMessageW(control, WM_KEYDOWN, letter, KeyData(letter, false, false));
+    postLetters();
     ProcessEvents();
 }
 

@@ -42,7 +42,8 @@ void AppendItems(HMENU menu, const std::vector<MenuItemTemplate>& items, const C
 
 bool HasCommand(const std::vector<MenuItemTemplate>& items, UINT nID) {
     for (const MenuItemTemplate& item : items) {
-        if ((item.id == nID && item.text != nullptr) || HasCommand(item.items, nID)) {
+        if ((item.id == nID && item.text != nullptr && item.items.empty()) ||
+            HasCommand(item.items, nID)) {
             return true;
         }
     }
