@@ -23,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace start_runs;
 
-constexpr int kRounds = 21;
+constexpr int kCommandRounds = 21;
 constexpr double kGoal = 0.5;
 
 struct Command {
@@ -112,5 +112,5 @@ void BM_CommandLineAnswer(benchmark::State& state) {
 
 BENCHMARK(BM_CommandLineAnswer)
     ->UseManualTime()
-    ->Iterations(kRounds)
+    ->Iterations(kCommandRounds)
     ->Unit(benchmark::kMillisecond);

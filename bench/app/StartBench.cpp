@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace start_runs;
 
-constexpr int kRounds = 21;
+constexpr int kStartRounds = 21;
 constexpr double kTimeGoal = 1.3;
 constexpr double kMemoryGoal = 1.2;
 
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("StartToFirstFrame/" + platform).c_str(),
                                      BM_StartToFirstFrame, platform)
             ->UseManualTime()
-            ->Iterations(kRounds)
+            ->Iterations(kStartRounds)
             ->Unit(benchmark::kMillisecond);
     };
     add("offscreen");

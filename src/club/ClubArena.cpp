@@ -13,14 +13,14 @@ namespace {
 constexpr std::size_t kSmallestBlock = 4096;
 // Blocks from this size on come straight from the system, in pages; smaller ones (the
 // tables people keep) from the heap, which costs no call to the system.
-constexpr std::size_t kPagesFrom = 256 * 1024;
+constexpr std::size_t kBlockPagesFrom = 256 * 1024;
 
 } // namespace
 
 void ClubArena::AddBlock(std::size_t bytes) {
     const std::size_t size = std::max(bytes, kSmallestBlock);
     m_blocks.reserve(m_blocks.size() + 1); // before the block, so that it cannot be lost
-    const bool pages = size >= kPagesFrom;
+    const bool pages = size >= kBlockPagesFrom;
     void* start = pages ? AllocatePages(size) : ::operator new(size);
     m_blocks.push_back(Block{static_cast<char*>(start), size, 0, pages});
 }

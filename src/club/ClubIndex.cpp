@@ -10,7 +10,7 @@ namespace {
 
 // An index from this size on takes its memory straight from the system, in large pages where
 // there are some: a search then meets few misses of the address translation.
-constexpr std::size_t kPagesFrom = std::size_t{1} << 20;
+constexpr std::size_t kIndexPagesFrom = std::size_t{1} << 20;
 
 } // namespace
 
@@ -41,7 +41,7 @@ void ClubIndex::Reserve(std::size_t count) {
         return;
     }
     const std::size_t bytes = BytesFor(count);
-    if (bytes >= kPagesFrom) {
+    if (bytes >= kIndexPagesFrom) {
         MoveTo(AllocatePages(bytes), count, Storage::Pages);
     } else {
         MoveTo(::operator new(bytes), count, Storage::Heap);
