@@ -2,8 +2,8 @@
 // the command line (tools/make-screenshots uses it for the README): the main dialog at 150
 // yards, the Setup dialog with one row selected, and the Edit Club dialog on that club. It
 // works in a temporary home, so the user's own settings and clubs are never touched.
-#include "advisor/AdvisorApp.h"
 #include "advisor/AboutDlg.h"
+#include "advisor/AdvisorApp.h"
 #include "advisor/AdvisorDlg.h"
 #include "advisor/ClubGapsDlg.h"
 #include "advisor/ConditionsDlg.h"

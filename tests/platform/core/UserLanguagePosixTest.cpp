@@ -1,6 +1,5 @@
 #include "platform/core/UserLanguage.h"
 
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
