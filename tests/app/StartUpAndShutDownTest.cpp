@@ -1,6 +1,7 @@
 #include "support/AppTest.h"
 
 #include "advisor/AdvisorDlg.h"
+#include "advisor/ShownUnit.h"
 #include "persistence/ClubDataFile.h"
 #include "platform/core/CArchive.h"
 #include "platform/ui/MessageBoxSeam.h"
@@ -155,6 +156,22 @@ TEST_F(StartUpAndShutDown, AStoredFemalePlayerTypeDecidesFromTheFirstMoment) {
     BuildDefaultClubs(clubs);
     EXPECT_EQ(result, ToQString(FindClubForDistance(clubs, 2, 150)->m_strName));
     EXPECT_NE(result, ToQString(FindClubForDistance(clubs, 1, 150)->m_strName));
+}
+
+TEST_F(StartUpAndShutDown, InMetresAStoredDistanceShownAndEnteredUnchangedIsStoredAgainAsItWas) {
+    // 146 yd shows as 134 m, which is nearest to 147 yd: only the stored value kept gives 146.
+    WriteSetting(kUnitsValue, 1);
+    WriteSetting(kLastDistanceValue, 146);
+    QString shown;
+    Run([&](CAdvisorDlg& dlg) {
+        shown = Field(dlg)->text();
+        QTest::keyClick(Field(dlg), Qt::Key_Return);
+    });
+    UseUnit(DistanceUnit::Yards); // as the next process starts
+    EXPECT_EQ(shown, QStringLiteral("134"));
+    DWORD value = 0;
+    ASSERT_TRUE(ReadSetting(kLastDistanceValue, value));
+    EXPECT_EQ(value, 146U);
 }
 
 TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsFile) {
