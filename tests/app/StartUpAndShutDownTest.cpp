@@ -174,6 +174,38 @@ TEST_F(StartUpAndShutDown, InMetresAStoredDistanceShownAndEnteredUnchangedIsStor
     EXPECT_EQ(value, 146U);
 }
 
+TEST_F(StartUpAndShutDown, ASessionThatOnlyLooksThroughTheMenuStoresWhatOneWithoutItStores) {
+    const auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    };
+    const QString hive = ConfigDir() + QStringLiteral("/Holverra/registry.reg");
+    const QString table = DataDir() + QStringLiteral("/Holverra/Caddora/Clubs.dat");
+    Run([](CAdvisorDlg& dlg) { Tap(dlg, IDC_CLOSE); });
+    const QByteArray hiveBefore = contents(hive);
+    const QByteArray tableBefore = contents(table);
+    ASSERT_NE(tableBefore, QByteArray("(none)"));
+
+    // Club Gaps, About and Conditions opened and left; nothing chosen.
+    Run([](CAdvisorDlg& dlg) {
+        const std::pair<Key, unsigned> keys[] = {{Letter('G'), Player::Ctrl},
+                                                 {Key::F1, Player::NoModifier},
+                                                 {Letter('K'), Player::Ctrl}};
+        int opened = 0;
+        for (const auto& [key, modifiers] : keys) {
+            WhenModal([&opened](QWidget* window) {
+                ++opened;
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+            Player::Press(dlg, IDC_DISTANCE, key, modifiers);
+        }
+        EXPECT_EQ(opened, 3);
+        Tap(dlg, IDC_CLOSE);
+    });
+    EXPECT_EQ(contents(hive), hiveBefore);
+    EXPECT_EQ(contents(table), tableBefore);
+}
+
 TEST_F(StartUpAndShutDown, ATableThatCannotBeSavedAnywhereIsReportedOnceWithItsFile) {
     // Plain files where the program's directory and the data directory's parent should be:
     // neither place can hold the table, whoever runs the test.
