@@ -43,7 +43,7 @@ const LanguageTexts& SpanishTexts() {
              u"Uso: caddora [OPCIÓN]\n"
              u"Indica el palo de golf que debe jugar para una distancia, según su propia tabla "
              u"de mejores distancias.\n"
-             u"Sin opción abre su ventana; con una, responde y termina.\n"
+             u"Sin opciones, abre su ventana; con una opción, responde y termina.\n"
              u"\n"
              u"  --advise DISTANCIA  muestra el palo para DISTANCIA: de 50 a 1000 yardas, o de\n"
              u"                      46 a 914 metros si ha elegido metros en la ventana\n"
