@@ -1,6 +1,6 @@
 // The program in the player's language: once German, French or Spanish is chosen, the main
 // dialog, its refusal, its menu (chosen by the language's own mnemonics), Setup and the clubs
-// of a first run read in it; English again leaves nothing of the language behind.
+// of a first run read in it, with nothing left of the language chosen before it.
 #include "support/MainDialogTest.h"
 
 #include "advisor/SetupDlg.h"
@@ -9,6 +9,7 @@
 #include "res/RegisterCaddoraResources.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -49,6 +50,8 @@ class Language : public MainDialogTest, public ::testing::WithParamInterface<Lan
 protected:
     void SetUp() override {
         MainDialogTest::SetUp();
+        // Another language first, in the same process: what it left behind would show.
+        UseLanguage(std::string(GetParam().code) == "es" ? "de" : "es");
         UseLanguage(GetParam().code);
         // What a first run with no table of its own starts with.
         theApp.m_clubs.DeleteAll();
@@ -140,7 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    {u"Palo", u"Dist."},
                                    u"Driver (madera 1)",
                                    u"Hierro 6"},
-                      // Last, after the others: English again, with none of their texts left.
                       LanguageCase{"en",
                                    u"Distance (yards):",
                                    u"Recommendation:",
