@@ -46,7 +46,9 @@ protected:
     }
     CDialog& Open(UINT id) {
         if (id == IDD_CADDORA_DIALOG) {
-            dlg = std::make_unique<CAdvisorDlg>();
+            auto main = std::make_unique<CAdvisorDlg>();
+            main->m_nDistance = distance;
+            dlg = std::move(main);
         } else if (id == IDD_SETUP) {
             dlg = std::make_unique<CSetupDlg>();
         } else if (id == IDD_CLUB_GAPS) {
@@ -75,6 +77,8 @@ protected:
     QWidget* Control(int id) { return WidgetOf(dlg->GetDlgItem(id)->m_hWnd); }
 
     std::unique_ptr<CDialog> dlg;
+    // What the main dialog opens on.
+    int distance = 100;
 };
 
 class AnyScale : public AnyScaleDialogs, public ::testing::WithParamInterface<UINT> {};
@@ -109,18 +113,22 @@ protected:
         AnyScaleDialogs::SetUp();
         UseLanguage(std::get<1>(GetParam()));
         UseMetresTemplates(std::get<2>(GetParam()));
+        // The longest line the main dialog shows under the club: four digits into the wind.
+        theApp.m_conditions = Conditions{true, 10, true};
+        distance = 1000;
     }
     void TearDown() override {
         AnyScaleDialogs::TearDown();
+        theApp.m_conditions = Conditions{};
         UseLanguage("en");
         UseMetresTemplates(false);
     }
 };
 
-// Every text of the template (and the club the main dialog shows, and every default club's
-// name it may show) fits its control in the font the control draws with: a radio's or a check
-// box's beside its mark, a button's inside its focus ring, a label of more than one line in
-// its lines.
+// Every text of the template (and the club and the plays-like line the main dialog shows, and
+// every default club's name it may show) fits its control in the font the control draws with: a
+// radio's or a check box's beside its mark, a button's inside its focus ring, a label of more than
+// one line in its lines.
 TEST_P(AnyScaleTexts, EveryTextFitsItsControl) {
     const UINT id = std::get<0>(GetParam());
     Open(id);
@@ -160,7 +168,7 @@ TEST_P(AnyScaleTexts, EveryTextFitsItsControl) {
             }
         }
     }
-    const std::map<UINT, int> expected{{IDD_CADDORA_DIALOG, 4}, {IDD_SETUP, 7},
+    const std::map<UINT, int> expected{{IDD_CADDORA_DIALOG, 5}, {IDD_SETUP, 7},
                                        {IDD_EDIT_CLUB, 5},      {IDD_CLUB_GAPS, 2},
                                        {IDD_CONDITIONS, 9},     {IDD_ABOUTBOX, 6}};
     EXPECT_EQ(texts, expected.at(id));
