@@ -109,7 +109,7 @@ const LanguageTexts& FrenchTexts() {
               {4, u"Vent de face"},
               {5, u"Vent arrière"},
               {6, u"Température de l’air (°F)\u00A0:"},
-              {9, u"Dénivelé de la cible (ft), en descente négatif\u00A0:"},
+              {9, u"Dénivelé de la cible (ft), négatif en descente\u00A0:"},
               {12, u"Altitude du parcours (ft)\u00A0:"},
               {16, u"Annuler"}}},
         },
@@ -122,7 +122,7 @@ const LanguageTexts& FrenchTexts() {
              nullptr,
              {{1, u"Vent (km/h)\u00A0:"},
               {6, u"Température de l’air (°C)\u00A0:"},
-              {9, u"Dénivelé de la cible (m), en descente négatif\u00A0:"},
+              {9, u"Dénivelé de la cible (m), négatif en descente\u00A0:"},
               {12, u"Altitude du parcours (m)\u00A0:"}}},
         },
         {

@@ -107,7 +107,7 @@ const LanguageTexts& GermanTexts() {
               {4, u"Gegenwind"},
               {5, u"Rückenwind"},
               {6, u"Lufttemperatur (°F):"},
-              {9, u"Höhe des Ziels (ft), bergab negativ:"},
+              {9, u"Höhenunterschied zum Ziel (ft), bergab negativ:"},
               {12, u"Höhe des Platzes (ft):"},
               {16, u"Abbrechen"}}},
         },
@@ -119,7 +119,7 @@ const LanguageTexts& GermanTexts() {
              nullptr,
              {{1, u"Wind (km/h):"},
               {6, u"Lufttemperatur (°C):"},
-              {9, u"Höhe des Ziels (m), bergab negativ:"},
+              {9, u"Höhenunterschied zum Ziel (m), bergab negativ:"},
               {12, u"Höhe des Platzes (m):"}}},
         },
         {
