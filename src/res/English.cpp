@@ -71,7 +71,8 @@ const LanguageTexts& EnglishTexts() {
               {10, nullptr, u"+20 m", IDB_PLUS20_METRES},
               {11, nullptr, u"-20 m", IDB_MINUS20_METRES}}},
             {IDD_SETUP, nullptr, {{7, u"(distances in metres)"}}},
-            {IDD_EDIT_CLUB, nullptr, {{2, u"metres"}}},
+            // "metres" would not fit beside the field.
+            {IDD_EDIT_CLUB, nullptr, {{2, u"m"}}},
             {IDD_CONDITIONS,
              nullptr,
              {{1, u"Wind (km/h):"},

@@ -51,5 +51,8 @@ struct LanguageTexts {
 
 // English: the templates' own texts, the strings and what reads otherwise in metres.
 const LanguageTexts& EnglishTexts();
+const LanguageTexts& GermanTexts();
+const LanguageTexts& FrenchTexts();
+const LanguageTexts& SpanishTexts();
 // The languages besides English; the language's texts, or null when there are none.
 const LanguageTexts* TextsOfLanguage(const std::string& code);

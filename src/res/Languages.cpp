@@ -2,6 +2,10 @@
 #include "res/LanguageTexts.h"
 
 const LanguageTexts* TextsOfLanguage(const std::string& code) {
-    (void)code;
+    for (const LanguageTexts* language : {&GermanTexts(), &FrenchTexts(), &SpanishTexts()}) {
+        if (code == language->code) {
+            return language;
+        }
+    }
     return nullptr;
 }

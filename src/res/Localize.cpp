@@ -7,6 +7,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/core/UserLanguage.h"
+#include "platform/ui/PlatformTexts.h"
 
 #include <map>
 #include <memory>
@@ -99,21 +100,35 @@ std::string& CurrentLanguage() {
     return code;
 }
 
+bool& ShowingMetres() {
+    static bool metres = false;
+    return metres;
+}
+
 } // namespace
 
 void RegisterCaddoraResources() {
-    CurrentLanguage() = UserLanguage();
-    const LanguageTexts* language = TextsOfLanguage(CurrentLanguage());
+    UseLanguage(UserLanguage());
+    UseMetresTemplates(false);
+}
+
+void UseLanguage(const std::string& code) {
+    const LanguageTexts* language = TextsOfLanguage(code);
+    CurrentLanguage() = language != nullptr ? code : "en";
+    // English under everything, so that a text the language lacks, or one another language
+    // left behind, reads in English; the platform layer's own texts among them.
+    RegisterPlatformTexts();
     RegisterStrings(EnglishTexts().strings);
     if (language != nullptr) {
         RegisterStrings(language->strings);
     }
     RegisterAcceleratorTables();
     RegisterMenu(&SetFor(CurrentLanguage()).menu);
-    UseMetresTemplates(false);
+    UseMetresTemplates(ShowingMetres());
 }
 
 void UseMetresTemplates(bool metres) {
+    ShowingMetres() = metres;
     const LocalizedSet& set = SetFor(CurrentLanguage());
     for (const DialogTemplate& localized : metres ? set.metres : set.yards) {
         RegisterDialogTemplate(&localized);

@@ -6,8 +6,13 @@
 #include "platform/ui/DialogTemplate.h"
 
 #include <array>
+#include <string>
 
 void RegisterCaddoraResources();
+// The texts, menu and templates of the language by its ISO 639-1 code, English for one the
+// program does not speak, in the unit last chosen; a dialog open meanwhile keeps its template
+// until it takes its texts anew.
+void UseLanguage(const std::string& code);
 // The dialog templates as they read while distances are shown in metres, or in yards. A
 // dialog open when this changes takes its texts anew (CDialog::ApplyTemplateTexts).
 void UseMetresTemplates(bool metres);

@@ -21,6 +21,16 @@
 #define IDB_MINUS20_METRES 153
 #define IDB_PLUS10_METRES 154
 #define IDB_PLUS20_METRES 155
+// Setup, Close and Recommend Club lettered in German, French and Spanish.
+#define IDB_SETUP_DE 160
+#define IDB_CLOSE_DE 161
+#define IDB_RECOMMEND_DE 162
+#define IDB_SETUP_FR 163
+#define IDB_CLOSE_FR 164
+#define IDB_RECOMMEND_FR 165
+#define IDB_SETUP_ES 166
+#define IDB_CLOSE_ES 167
+#define IDB_RECOMMEND_ES 168
 
 // Main dialog (102).
 #define IDC_DISTANCE 1000

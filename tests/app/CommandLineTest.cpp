@@ -25,6 +25,8 @@ struct CommandCase {
     int exitCode;
     const char* out; // what standard output holds
     const char* err; // what standard error holds
+    // The player's locale as LANG gives it, with no other locale variable set; none: C.
+    const char* lang = nullptr;
 };
 
 void PrintTo(const CommandCase& c, std::ostream* os) {
@@ -51,11 +53,16 @@ struct Answer {
 };
 
 // The program run to its end. The toolkit is pointed at a display that is not there, so that
-// a run that started it, or opened a window, would fail.
-Answer RunProgram(const QStringList& args, const QString& locale = QStringLiteral("C")) {
+// a run that started it, or opened a window, would fail. The locale is LC_ALL's, or with
+// `variable` another, alone of those that choose the language.
+Answer RunProgram(const QStringList& args, const QString& locale = QStringLiteral("C"),
+                  const QString& variable = QStringLiteral("LC_ALL")) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("LC_ALL"), locale);
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        env.remove(QLatin1String(name));
+    }
+    env.insert(variable, locale);
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     QProcess process;
@@ -122,7 +129,8 @@ TEST_P(Command, AnswersOnItsStreamWithoutAWindowAndChangesNoFile) {
     }
     const auto before = Files(HomeDir());
 
-    const Answer answer = RunProgram(c.args);
+    const Answer answer =
+        c.lang != nullptr ? RunProgram(c.args, c.lang, QStringLiteral("LANG")) : RunProgram(c.args);
     EXPECT_EQ(answer.exitCode, c.exitCode) << answer.err.toStdString();
     EXPECT_TRUE(c.out[0] == '\0' ? answer.out.isEmpty() : answer.out.contains(c.out))
         << answer.out.toStdString();
@@ -180,7 +188,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Home::empty,
                     2,
                     "",
-                    "Please enter a whole number.\n"}),
+                    "Please enter a whole number.\n"},
+        CommandCase{"AdviseFromTheDefaultSetInFrench",
+                    {"--advise", "150"},
+                    Home::empty,
+                    0,
+                    "Fer 6\n",
+                    "",
+                    "fr_FR.UTF-8"},
+        CommandCase{"HelpInGerman",
+                    {"--help"},
+                    Home::empty,
+                    0,
+                    "Aufruf: caddora [OPTION]\nNennt den Golfschläger für eine Distanz",
+                    "",
+                    "de_DE.UTF-8"},
+        CommandCase{"RefusalInSpanish",
+                    {"--advise", "40"},
+                    Home::empty,
+                    2,
+                    "",
+                    "Introduzca un número entero entre 50 y 1000.\n",
+                    "es_ES.UTF-8"}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 TEST_F(CommandLineTest, TheCardIsAPdfOfTheLocalesPaperWhoseTextHoldsTheBagAndItsGaps) {

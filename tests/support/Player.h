@@ -71,6 +71,10 @@ bool Checked(CDialog& dlg, int id);
 bool Shown(CDialog& dlg, int id);
 // A list's column as it shows it, from the top row down.
 std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column);
+// A list's column heads, from the left.
+std::vector<CString> ColumnHeads(CDialog& dlg, int id);
+// The texts the dialog's labels show, those without an id too, in no particular order.
+std::vector<CString> LabelTexts(CDialog& dlg);
 // The rows the list shows selected, from the top down.
 std::vector<int> SelectedRows(CDialog& dlg, int id);
 // Whether the list shows the whole height of the row, none of it scrolled away.

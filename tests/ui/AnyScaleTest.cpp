@@ -2,7 +2,10 @@
 // runs the suite again at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
 #include "support/DialogTest.h"
 
+#include "advisor/AboutDlg.h"
 #include "advisor/AdvisorDlg.h"
+#include "advisor/ClubGapsDlg.h"
+#include "advisor/ConditionsDlg.h"
 #include "advisor/EditClubDlg.h"
 #include "advisor/SetupDlg.h"
 #include "platform/ui/DialogTemplate.h"
@@ -10,14 +13,17 @@
 #include "platform/ui/qt/Handles.h"
 #include "platform/ui/qt/PushButtonWidget.h"
 #include "platform/ui/qt/QtConvert.h"
+#include "res/RegisterCaddoraResources.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -32,7 +38,7 @@ QColor At(const QImage& image, double x, double y) {
                             static_cast<int>((y + 0.5) * ratio));
 }
 
-class AnyScale : public DialogTest, public ::testing::WithParamInterface<UINT> {
+class AnyScaleDialogs : public DialogTest {
 protected:
     void TearDown() override {
         dlg.reset();
@@ -40,9 +46,17 @@ protected:
     }
     CDialog& Open(UINT id) {
         if (id == IDD_CADDORA_DIALOG) {
-            dlg = std::make_unique<CAdvisorDlg>();
+            auto main = std::make_unique<CAdvisorDlg>();
+            main->m_nDistance = distance;
+            dlg = std::move(main);
         } else if (id == IDD_SETUP) {
             dlg = std::make_unique<CSetupDlg>();
+        } else if (id == IDD_CLUB_GAPS) {
+            dlg = std::make_unique<CClubGapsDlg>();
+        } else if (id == IDD_CONDITIONS) {
+            dlg = std::make_unique<CConditionsDlg>();
+        } else if (id == IDD_ABOUTBOX) {
+            dlg = std::make_unique<CAboutDlg>();
         } else {
             dlg = std::make_unique<CEditClubDlg>();
         }
@@ -63,7 +77,11 @@ protected:
     QWidget* Control(int id) { return WidgetOf(dlg->GetDlgItem(id)->m_hWnd); }
 
     std::unique_ptr<CDialog> dlg;
+    // What the main dialog opens on.
+    int distance = 100;
 };
+
+class AnyScale : public AnyScaleDialogs, public ::testing::WithParamInterface<UINT> {};
 
 // Two controls meet only where the template lays one over the other (an up-down control
 // lies on its buddy field).
@@ -87,21 +105,51 @@ TEST_P(AnyScale, NoControlOverlapsAnotherUnlessTheTemplatePutsThemSo) {
     }
 }
 
-// Every text of the template (and the club the main dialog shows) fits its control in the
-// font the control draws with: a radio's beside its mark, a button's inside its focus ring.
-TEST_P(AnyScale, EveryTextFitsItsControl) {
-    Open(GetParam());
+// A dialog in one language and unit.
+class AnyScaleTexts : public AnyScaleDialogs,
+                      public ::testing::WithParamInterface<std::tuple<UINT, const char*, bool>> {
+protected:
+    void SetUp() override {
+        AnyScaleDialogs::SetUp();
+        UseLanguage(std::get<1>(GetParam()));
+        UseMetresTemplates(std::get<2>(GetParam()));
+        // The longest line the main dialog shows under the club: four digits into the wind.
+        theApp.m_conditions = Conditions{true, 10, true};
+        distance = 1000;
+    }
+    void TearDown() override {
+        AnyScaleDialogs::TearDown();
+        theApp.m_conditions = Conditions{};
+        UseLanguage("en");
+        UseMetresTemplates(false);
+    }
+};
+
+// Every text of the template (and the club and the plays-like line the main dialog shows, and
+// every default club's name it may show) fits its control in the font the control draws with: a
+// radio's or a check box's beside its mark, a button's inside its focus ring, a label of more than
+// one line in its lines.
+TEST_P(AnyScaleTexts, EveryTextFitsItsControl) {
+    const UINT id = std::get<0>(GetParam());
+    Open(id);
     int texts = 0;
     for (QWidget* control : Controls()) {
         QString text;
         QRect room = control->rect();
+        bool wraps = false;
+        const auto contents = [&](auto* box, QStyle::SubElement element) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            text = option.text = box->text();
+            room = box->style()->subElementRect(element, &option, box);
+        };
         if (auto* label = qobject_cast<QLabel*>(control)) {
             text = label->text();
+            wraps = label->wordWrap();
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
-            QStyleOptionButton option;
-            option.initFrom(radio);
-            text = option.text = radio->text();
-            room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+            contents(radio, QStyle::SE_RadioButtonContents);
+        } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+            contents(check, QStyle::SE_CheckBoxContents);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             text = button->text();
             const int ring = PushButtonWidget::kFocusRingInset + PushButtonWidget::kFocusRingWidth;
@@ -109,13 +157,44 @@ TEST_P(AnyScale, EveryTextFitsItsControl) {
         }
         if (!text.isEmpty()) {
             ++texts;
-            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room.width())
-                << text.toStdString();
-            EXPECT_LE(control->fontMetrics().height(), room.height()) << text.toStdString();
+            const QFontMetrics metrics = control->fontMetrics();
+            if (wraps) {
+                EXPECT_LE(metrics.boundingRect(room, Qt::TextWordWrap, text).height(),
+                          room.height())
+                    << text.toStdString();
+            } else {
+                EXPECT_LE(metrics.horizontalAdvance(text), room.width()) << text.toStdString();
+                EXPECT_LE(metrics.height(), room.height()) << text.toStdString();
+            }
         }
     }
-    EXPECT_EQ(texts, GetParam() == IDD_CADDORA_DIALOG ? 4 : GetParam() == IDD_SETUP ? 7 : 5);
+    const std::map<UINT, int> expected{{IDD_CADDORA_DIALOG, 5}, {IDD_SETUP, 7},
+                                       {IDD_EDIT_CLUB, 5},      {IDD_CLUB_GAPS, 2},
+                                       {IDD_CONDITIONS, 9},     {IDD_ABOUTBOX, 6}};
+    EXPECT_EQ(texts, expected.at(id));
+    if (id == IDD_CADDORA_DIALOG) {
+        QWidget* recommendation = Control(IDC_RECOMMENDATION);
+        CClubList clubs;
+        BuildDefaultClubs(clubs, &DefaultClubNames());
+        for (auto pos = clubs.GetHeadPosition(); pos;) {
+            const QString name = ToQString(clubs.GetNext(pos)->m_strName);
+            EXPECT_LE(recommendation->fontMetrics().horizontalAdvance(name),
+                      recommendation->width())
+                << name.toStdString();
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, AnyScaleTexts,
+    ::testing::Combine(::testing::Values(UINT{IDD_CADDORA_DIALOG}, UINT{IDD_SETUP},
+                                         UINT{IDD_EDIT_CLUB}, UINT{IDD_CLUB_GAPS},
+                                         UINT{IDD_CONDITIONS}, UINT{IDD_ABOUTBOX}),
+                       ::testing::Values("en", "de", "fr", "es"), ::testing::Bool()),
+    [](const ::testing::TestParamInfo<std::tuple<UINT, const char*, bool>>& info) {
+        return std::to_string(std::get<0>(info.param)) + "_" + std::get<1>(info.param) +
+               (std::get<2>(info.param) ? "_metres" : "_yards");
+    });
 
 // The field and the push buttons draw in the application's bold font, the labels in their
 // own (bold, at the stock font's size or Setup's captions at 11), the rest in the dialog's.
@@ -160,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, AnyScale,
                          ::testing::Values(UINT{IDD_CADDORA_DIALOG}, UINT{IDD_SETUP},
                                            UINT{IDD_EDIT_CLUB}));
 
-using AnyScaleLook = AnyScale;
+using AnyScaleLook = AnyScaleDialogs;
 
 // Each picture fills its slot of 26 units (42.25 pixels) and is drawn from the bitmap made
 // for the screen: the handheld's at ratio 1, else the one of twice the resolution, scaled.

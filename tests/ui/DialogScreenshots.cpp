@@ -1,7 +1,9 @@
 // Draws the dialogs offscreen and writes them as PNG files into the folder named on
 // the command line (tools/make-screenshots uses it for the README): the main dialog at 150
-// yards, the Setup dialog with one row selected, and the Edit Club dialog on that club. It
-// works in a temporary home, so the user's own settings and clubs are never touched.
+// yards, the Setup dialog with one row selected, and the Edit Club dialog on that club, the
+// other dialogs, and the message that refuses a distance out of range; in the language the
+// environment chooses, with a first run's clubs. It works in a temporary home, so the user's
+// own settings and clubs are never touched.
 #include "advisor/AboutDlg.h"
 #include "advisor/AdvisorApp.h"
 #include "advisor/AdvisorDlg.h"
@@ -10,13 +12,16 @@
 #include "advisor/EditClubDlg.h"
 #include "advisor/SetupDlg.h"
 #include "club/ClubBook.h"
+#include "platform/ui/CDataExchange.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/MessageBoxSeam.h"
 #include "platform/ui/qt/Handles.h"
 #include "res/RegisterCaddoraResources.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -27,6 +32,19 @@ bool Save(CDialog& dlg, const QString& path) {
     const bool saved = WidgetOf(dlg.GetSafeHwnd())->grab().save(path, "PNG");
     dlg.DestroyWindow();
     return saved;
+}
+
+// Saves the message box once it shows, and closes it.
+void SaveMessageWhenShown(const QString& path, bool& saved) {
+    QTimer::singleShot(10, [path, &saved] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            SaveMessageWhenShown(path, saved);
+            return;
+        }
+        saved = box->grab().save(path, "PNG");
+        box->close();
+    });
 }
 
 } // namespace
@@ -46,7 +64,7 @@ int main(int argc, char* argv[]) {
     RegisterCaddoraResources();
     theApp.CreateDrawingObjects();
     theApp.m_pszAppVersion = CADDORA_VERSION;
-    BuildDefaultClubs(theApp.m_clubs);
+    BuildDefaultClubs(theApp.m_clubs, &DefaultClubNames());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     CAdvisorDlg main;
@@ -90,6 +108,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     saved = Save(about, folder.filePath(QStringLiteral("about-dialog.png"))) && saved;
+    bool messageSaved = false;
+    SaveMessageWhenShown(folder.filePath(QStringLiteral("message.png")), messageSaved);
+    AfxMessageBox(IntegerRangeMessage(50, 1000));
+    saved = messageSaved && saved;
     theApp.m_clubs.DeleteAll();
     return saved ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPainterPath>
 
 #include <cstdio>
 #include <stdexcept>
@@ -88,8 +89,21 @@ constexpr Button kButtons[] = {
     {153, 62, 8, "-20 m"},
     {154, 62, 8, "+10 m"},
     {155, 62, 4, "+20 m"},
+    // Setup, Close and Recommend Club in German, French and Spanish: the player's profile,
+    // and leaving the program, as those languages' programs say it.
+    {160, 79, 8, "Profil"},
+    {161, 79, 8, "Beenden"},
+    {162, 174, 8, "Schläger empfehlen"},
+    {163, 79, 8, "Profil"},
+    {164, 79, 8, "Quitter"},
+    {165, 174, 8, "Conseiller un club"},
+    {166, 79, 8, "Perfil"},
+    {167, 79, 8, "Salir"},
+    {168, 174, 8, "Recomendar palo"},
 };
 constexpr int kButtonHeight = 42;
+// Of a button's width, what its lettering leaves free at the two ends together.
+constexpr int kLetteringMargin = 14;
 // The variants for finer screens: every picture again at twice the resolution, in 256 colours.
 constexpr int kFineScale = 2;
 constexpr int kFineBitCount = 8;
@@ -201,6 +215,13 @@ void Generate(const Output& output) {
     for (const Button& button : kButtons) {
         const QSize size(button.width, kButtonHeight);
         const QString text = QString::fromUtf8(button.text);
+        // A word keeps clear of the body's rounded ends, in every language.
+        QPainterPath outline;
+        outline.addText(0, 0, lettering, text);
+        if (outline.boundingRect().width() > button.width - kLetteringMargin) {
+            throw std::runtime_error("\"" + std::string(button.text) +
+                                     "\" is too wide for its picture");
+        }
         const auto palette = BuildRampPalette(buttonKeys, {}, 1 << button.bitCount);
         output.Bitmap(button.id, Quantise(DrawButton(size, text, lettering), palette),
                       button.bitCount);

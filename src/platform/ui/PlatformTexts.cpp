@@ -33,3 +33,9 @@ CString PlatformText(UINT nID) {
     }
     return text;
 }
+
+void RegisterPlatformTexts() {
+    for (const DefaultText& english : kEnglish) {
+        RegisterStringResource(english.id, english.text);
+    }
+}

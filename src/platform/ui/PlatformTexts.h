@@ -18,3 +18,6 @@ constexpr UINT AFX_IDS_KEY_PAGE_DOWN = 0xF134;
 constexpr UINT AFX_IDS_KEY_MENU = 0xF135;
 
 CString PlatformText(UINT nID);
+// Enters the layer's English texts as string resources, under those of the player's language
+// registered after them: a language that is left again leaves none of its texts behind.
+void RegisterPlatformTexts();

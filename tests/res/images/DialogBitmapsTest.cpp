@@ -25,10 +25,19 @@ const dib::BitmapExpectation kBitmaps[] = {
     {"bitmap136.bmp", 79, 42, 8, Picture::Button},  // Close
     {"bitmap137.bmp", 174, 42, 8, Picture::Button}, // Recommend Club
     {"bitmap139.bmp", 226, 146, 8, Picture::Banner},
-    {"bitmap152.bmp", 62, 42, 8, Picture::Button}, // -10 m
-    {"bitmap153.bmp", 62, 42, 8, Picture::Button}, // -20 m
-    {"bitmap154.bmp", 62, 42, 8, Picture::Button}, // +10 m
-    {"bitmap155.bmp", 62, 42, 4, Picture::Button}, // +20 m
+    {"bitmap152.bmp", 62, 42, 8, Picture::Button},  // -10 m
+    {"bitmap153.bmp", 62, 42, 8, Picture::Button},  // -20 m
+    {"bitmap154.bmp", 62, 42, 8, Picture::Button},  // +10 m
+    {"bitmap155.bmp", 62, 42, 4, Picture::Button},  // +20 m
+    {"bitmap160.bmp", 79, 42, 8, Picture::Button},  // Profil
+    {"bitmap161.bmp", 79, 42, 8, Picture::Button},  // Beenden
+    {"bitmap162.bmp", 174, 42, 8, Picture::Button}, // Schläger empfehlen
+    {"bitmap163.bmp", 79, 42, 8, Picture::Button},  // Profil
+    {"bitmap164.bmp", 79, 42, 8, Picture::Button},  // Quitter
+    {"bitmap165.bmp", 174, 42, 8, Picture::Button}, // Conseiller un club
+    {"bitmap166.bmp", 79, 42, 8, Picture::Button},  // Perfil
+    {"bitmap167.bmp", 79, 42, 8, Picture::Button},  // Salir
+    {"bitmap168.bmp", 174, 42, 8, Picture::Button}, // Recomendar palo
 };
 
 // Their variants at twice the resolution, for screens with more device pixels than pixels.
@@ -45,6 +54,15 @@ const dib::BitmapExpectation kFineBitmaps[] = {
     {"bitmap153@2x.bmp", 124, 84, 8, Picture::Button},
     {"bitmap154@2x.bmp", 124, 84, 8, Picture::Button},
     {"bitmap155@2x.bmp", 124, 84, 8, Picture::Button},
+    {"bitmap160@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap161@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap162@2x.bmp", 348, 84, 8, Picture::Button},
+    {"bitmap163@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap164@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap165@2x.bmp", 348, 84, 8, Picture::Button},
+    {"bitmap166@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap167@2x.bmp", 158, 84, 8, Picture::Button},
+    {"bitmap168@2x.bmp", 348, 84, 8, Picture::Button},
 };
 
 class DialogBitmap : public testing::TestWithParam<dib::BitmapExpectation> {};

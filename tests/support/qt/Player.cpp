@@ -236,6 +236,26 @@ std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column) {
     return texts;
 }
 
+std::vector<CString> ColumnHeads(CDialog& dlg, int id) {
+    std::vector<CString> heads;
+    if (QTreeWidget* list = List(dlg, id)) {
+        for (int column = 0; column < list->columnCount(); ++column) {
+            heads.push_back(FromQString(list->headerItem()->text(column)));
+        }
+    }
+    return heads;
+}
+
+std::vector<CString> LabelTexts(CDialog& dlg) {
+    std::vector<CString> texts;
+    for (const QLabel* label : Control(dlg, 0)->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            texts.push_back(FromQString(label->text()));
+        }
+    }
+    return texts;
+}
+
 std::vector<int> SelectedRows(CDialog& dlg, int id) {
     std::vector<int> rows;
     if (QTreeWidget* list = List(dlg, id)) {

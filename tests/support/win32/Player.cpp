@@ -300,6 +300,41 @@ std::vector<CString> ColumnTexts(CDialog& dlg, int id, int column) {
     return texts;
 }
 
+std::vector<CString> ColumnHeads(CDialog& dlg, int id) {
+    const HWND list = Control(dlg, id);
+    std::vector<CString> heads;
+    for (int column = 0;; ++column) {
+        std::u16string text(256, u'\0');
+        LVCOLUMNW head{};
+        head.mask = LVCF_TEXT;
+        head.pszText = reinterpret_cast<LPWSTR>(text.data());
+        head.cchTextMax = static_cast<int>(text.size());
+        if (SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
+                         reinterpret_cast<LPARAM>(&head)) == 0) {
+            return heads;
+        }
+        text.resize(std::char_traits<char16_t>::length(text.c_str()));
+        heads.emplace_back(std::move(text));
+    }
+}
+
+std::vector<CString> LabelTexts(CDialog& dlg) {
+    std::vector<CString> texts;
+    EnumChildWindows(
+        dlg.m_hWnd,
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t kind[16] = {};
+            GetClassNameW(child, kind, 16);
+            const CString text = WindowText(child);
+            if (lstrcmpiW(kind, L"Static") == 0 && !text.IsEmpty()) {
+                reinterpret_cast<std::vector<CString>*>(found)->push_back(text);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
 std::vector<int> SelectedRows(CDialog& dlg, int id) {
     const HWND list = Control(dlg, id);
     std::vector<int> rows;
