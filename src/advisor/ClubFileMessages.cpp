@@ -1,24 +1,20 @@
 #include "advisor/ClubFileMessages.h"
 
+#include "advisor/Texts.h"
 #include "platform/core/KnownFolders.h"
+#include "res/Resource.h"
 
 namespace {
 
 CString WhyUnreadable(CFileException::Cause cause) {
     switch (cause) {
     case CFileException::accessDenied:
-        return u"you have no permission to read it";
+        return LoadText(IDS_UNREADABLE_ACCESS);
     case CFileException::invalidFile:
-        return u"it is not a regular file";
+        return LoadText(IDS_UNREADABLE_NOT_A_FILE);
     default:
-        return u"the system reported an error";
+        return LoadText(IDS_UNREADABLE_ERROR);
     }
-}
-
-CString ClubCount(int count) {
-    CString text;
-    text.Format(count == 1 ? u"%d club" : u"%d clubs", count);
-    return text;
 }
 
 // The table and the settings that lie in places of another user (an administrator run with a
@@ -26,19 +22,13 @@ CString ClubCount(int count) {
 CString OtherUsersPlacesMessage(const ClubFileReport& report) {
     const CString settings = GetSettingsPlaceOfAnotherUser();
     if (report.m_bOtherUsersPlace && !settings.IsEmpty()) {
-        return CString(u"The club table ") + report.m_strPath + u" and the settings " + settings +
-               u" belong to another user. Caddora reads them but changes nothing there: what "
-               u"you change in this run is not saved.";
+        return FormatText(IDS_OTHER_USER_BOTH, {report.m_strPath, settings});
     }
     if (report.m_bOtherUsersPlace) {
-        return CString(u"The club table ") + report.m_strPath +
-               u" belongs to another user. Caddora reads it but changes nothing there: the "
-               u"table you change in this run is not saved.";
+        return FormatText(IDS_OTHER_USER_TABLE, {report.m_strPath});
     }
     if (!settings.IsEmpty()) {
-        return CString(u"The settings ") + settings +
-               u" belong to another user. Caddora reads them but changes nothing there: the "
-               u"player type and the distance of this run are not saved.";
+        return FormatText(IDS_OTHER_USER_SETTINGS, {settings});
     }
     return {};
 }
@@ -47,31 +37,30 @@ CString Joined(const CString& first, const CString& second) {
     return first.IsEmpty() || second.IsEmpty() ? first + second : first + u"\n\n" + second;
 }
 
+CString DamagedMessage(const ClubFileReport& report) {
+    const int read = report.m_nClubsRead;
+    const UINT form = read <= 0   ? IDS_TABLE_DAMAGED_NONE
+                      : read == 1 ? IDS_TABLE_DAMAGED_ONE
+                                  : IDS_TABLE_DAMAGED_MANY;
+    CString text = FormatText(form, {report.m_strPath, NumberText(read)});
+    if (report.m_strDamagedCopy.IsEmpty()) {
+        text += LoadText(IDS_TABLE_DAMAGED_NO_COPY);
+    } else {
+        text += FormatText(IDS_TABLE_DAMAGED_COPY, {report.m_strDamagedCopy});
+    }
+    return text;
+}
+
 } // namespace
 
 CString ClubFileLoadMessage(const ClubFileReport& report) {
     CString text;
     if (report.m_outcome == ClubFileReport::damaged) {
-        text = CString(u"The club table ") + report.m_strPath + u" is damaged";
-        if (report.m_nClubsRead > 0) {
-            text += CString(u"; ") + ClubCount(report.m_nClubsRead) + u" could be read from it.";
-        } else {
-            text += u" and no club could be read from it; Caddora starts with its own club set.";
-        }
-        if (report.m_strDamagedCopy.IsEmpty()) {
-            text += u" No copy of the damaged file could be kept, so Caddora leaves it as it is.";
-        } else {
-            text += CString(u" A copy of the damaged file is kept as ") + report.m_strDamagedCopy +
-                    u".";
-        }
+        text = DamagedMessage(report);
     } else if (report.m_outcome == ClubFileReport::unreadable) {
-        text = CString(u"The club table ") + report.m_strPath + u" could not be read: " +
-               WhyUnreadable(report.m_cause) +
-               u". Caddora starts with its own club set and leaves that file as it is.";
+        text = FormatText(IDS_TABLE_UNREADABLE, {report.m_strPath, WhyUnreadable(report.m_cause)});
     } else if (report.m_outcome == ClubFileReport::noMemory) {
-        text = CString(u"The club table ") + report.m_strPath +
-               u" could not be loaded: there was not enough memory for it. Caddora starts "
-               u"with its own club set and leaves that file as it is.";
+        text = FormatText(IDS_TABLE_NO_MEMORY, {report.m_strPath});
     }
     return Joined(text, OtherUsersPlacesMessage(report));
 }
@@ -80,13 +69,12 @@ CString ClubFileNotSavedMessage(const ClubFileReport& report) {
     if (report.m_bOtherUsersPlace) {
         return {};
     }
-    return CString(u"The club table could not be saved to ") + report.m_strPath + u".";
+    return FormatText(IDS_TABLE_NOT_SAVED, {report.m_strPath});
 }
 
 CString SettingsNotSavedMessage() {
     if (!GetSettingsPlaceOfAnotherUser().IsEmpty()) {
         return {};
     }
-    return u"The settings could not be saved: the player type or the distance of this run is "
-           u"lost.";
+    return LoadText(IDS_SETTINGS_NOT_SAVED);
 }

@@ -60,6 +60,34 @@ const LanguageTexts& EnglishTexts() {
             {IDS_CLI_CARD_NOT_WRITTEN, u"caddora: the yardage card could not be written to %1\n"},
             // The club, the distance the shot plays like and its unit.
             {IDS_CLI_PLAYS_LIKE, u"%1 (plays like %2 %3)\n"},
+            {IDS_TABLE_DAMAGED_NONE, u"The club table %1 is damaged and no club could be read from "
+                                     u"it; Caddora starts with its own club set."},
+            {IDS_TABLE_DAMAGED_ONE, u"The club table %1 is damaged; 1 club could be read from it."},
+            {IDS_TABLE_DAMAGED_MANY,
+             u"The club table %1 is damaged; %2 clubs could be read from it."},
+            {IDS_TABLE_DAMAGED_NO_COPY,
+             u" No copy of the damaged file could be kept, so Caddora leaves it as it is."},
+            {IDS_TABLE_DAMAGED_COPY, u" A copy of the damaged file is kept as %1."},
+            {IDS_TABLE_UNREADABLE, u"The club table %1 could not be read: %2. Caddora starts with "
+                                   u"its own club set and leaves that file as it is."},
+            {IDS_UNREADABLE_ACCESS, u"you have no permission to read it"},
+            {IDS_UNREADABLE_NOT_A_FILE, u"it is not a regular file"},
+            {IDS_UNREADABLE_ERROR, u"the system reported an error"},
+            {IDS_TABLE_NO_MEMORY,
+             u"The club table %1 could not be loaded: there was not enough memory for it. Caddora "
+             u"starts with its own club set and leaves that file as it is."},
+            {IDS_OTHER_USER_BOTH,
+             u"The club table %1 and the settings %2 belong to another user. Caddora reads them "
+             u"but changes nothing there: what you change in this run is not saved."},
+            {IDS_OTHER_USER_TABLE,
+             u"The club table %1 belongs to another user. Caddora reads it but changes nothing "
+             u"there: the table you change in this run is not saved."},
+            {IDS_OTHER_USER_SETTINGS,
+             u"The settings %1 belong to another user. Caddora reads them but changes nothing "
+             u"there: the player type and the distance of this run are not saved."},
+            {IDS_TABLE_NOT_SAVED, u"The club table could not be saved to %1."},
+            {IDS_SETTINGS_NOT_SAVED, u"The settings could not be saved: the player type or the "
+                                     u"distance of this run is lost."},
         },
         {},
         {

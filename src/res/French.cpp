@@ -66,6 +66,36 @@ const LanguageTexts& FrenchTexts() {
             {IDS_CLI_CARD_NOT_WRITTEN,
              u"caddora : la carte des distances n’a pas pu être écrite dans %1\n"},
             {IDS_CLI_PLAYS_LIKE, u"%1 (se joue comme %2 %3)\n"},
+            {IDS_TABLE_DAMAGED_NONE, u"La table des clubs %1 est endommagée et aucun club n’a pu y "
+                                     u"être lu ; Caddora commence avec son propre jeu de clubs."},
+            {IDS_TABLE_DAMAGED_ONE,
+             u"La table des clubs %1 est endommagée ; 1 club a pu y être lu."},
+            {IDS_TABLE_DAMAGED_MANY,
+             u"La table des clubs %1 est endommagée ; %2 clubs ont pu y être lus."},
+            {IDS_TABLE_DAMAGED_NO_COPY, u" Aucune copie du fichier endommagé n’a pu être conservée "
+                                        u": Caddora le laisse tel quel."},
+            {IDS_TABLE_DAMAGED_COPY, u" Une copie du fichier endommagé est conservée sous %1."},
+            {IDS_TABLE_UNREADABLE,
+             u"La table des clubs %1 n’a pas pu être lue : %2. Caddora commence avec son propre "
+             u"jeu de clubs et laisse ce fichier tel quel."},
+            {IDS_UNREADABLE_ACCESS, u"vous n’avez pas le droit de la lire"},
+            {IDS_UNREADABLE_NOT_A_FILE, u"ce n’est pas un fichier ordinaire"},
+            {IDS_UNREADABLE_ERROR, u"le système a signalé une erreur"},
+            {IDS_TABLE_NO_MEMORY,
+             u"La table des clubs %1 n’a pas pu être chargée : la mémoire n’a pas suffi. Caddora "
+             u"commence avec son propre jeu de clubs et laisse ce fichier tel quel."},
+            {IDS_OTHER_USER_BOTH, u"La table des clubs %1 et les réglages %2 appartiennent à un "
+                                  u"autre utilisateur. Caddora les lit mais n’y change rien : ce "
+                                  u"que vous modifiez pendant cette session n’est pas enregistré."},
+            {IDS_OTHER_USER_TABLE, u"La table des clubs %1 appartient à un autre utilisateur. "
+                                   u"Caddora la lit mais n’y change rien : les modifications de la "
+                                   u"table pendant cette session ne sont pas enregistrées."},
+            {IDS_OTHER_USER_SETTINGS, u"Les réglages %1 appartiennent à un autre utilisateur. "
+                                      u"Caddora les lit mais n’y change rien : le type de joueur "
+                                      u"et la distance de cette session ne sont pas enregistrés."},
+            {IDS_TABLE_NOT_SAVED, u"La table des clubs n’a pas pu être enregistrée dans %1."},
+            {IDS_SETTINGS_NOT_SAVED, u"Les réglages n’ont pas pu être enregistrés : le type de "
+                                     u"joueur ou la distance de cette session est perdu."},
             {AFX_IDP_PARSE_INT, u"Veuillez entrer un nombre entier."},
             {AFX_IDP_PARSE_INT_RANGE, u"Veuillez entrer un nombre entier entre %1 et %2."},
             {AFX_IDS_DIGITS_ONLY, u"Seuls les chiffres de 0 à 9 peuvent être saisis ici."},

@@ -64,6 +64,37 @@ const LanguageTexts& GermanTexts() {
             {IDS_CLI_CARD_NOT_WRITTEN,
              u"caddora: Die Distanzkarte konnte nicht in %1 geschrieben werden.\n"},
             {IDS_CLI_PLAYS_LIKE, u"%1 (spielt sich wie %2 %3)\n"},
+            {IDS_TABLE_DAMAGED_NONE,
+             u"Die Schlägertabelle %1 ist beschädigt, und kein Schläger konnte daraus gelesen "
+             u"werden; Caddora beginnt mit seinem eigenen Schlägersatz."},
+            {IDS_TABLE_DAMAGED_ONE,
+             u"Die Schlägertabelle %1 ist beschädigt; 1 Schläger konnte daraus gelesen werden."},
+            {IDS_TABLE_DAMAGED_MANY,
+             u"Die Schlägertabelle %1 ist beschädigt; %2 Schläger konnten daraus gelesen werden."},
+            {IDS_TABLE_DAMAGED_NO_COPY, u" Eine Kopie der beschädigten Datei konnte nicht angelegt "
+                                        u"werden, daher lässt Caddora sie, wie sie ist."},
+            {IDS_TABLE_DAMAGED_COPY, u" Eine Kopie der beschädigten Datei liegt unter %1."},
+            {IDS_TABLE_UNREADABLE,
+             u"Die Schlägertabelle %1 konnte nicht gelesen werden: %2. Caddora beginnt mit seinem "
+             u"eigenen Schlägersatz und lässt die Datei, wie sie ist."},
+            {IDS_UNREADABLE_ACCESS, u"Sie haben keine Berechtigung, sie zu lesen"},
+            {IDS_UNREADABLE_NOT_A_FILE, u"sie ist keine gewöhnliche Datei"},
+            {IDS_UNREADABLE_ERROR, u"das System hat einen Fehler gemeldet"},
+            {IDS_TABLE_NO_MEMORY,
+             u"Die Schlägertabelle %1 konnte nicht geladen werden: Der Speicher reichte nicht aus. "
+             u"Caddora beginnt mit seinem eigenen Schlägersatz und lässt die Datei, wie sie ist."},
+            {IDS_OTHER_USER_BOTH, u"Die Schlägertabelle %1 und die Einstellungen %2 gehören einem "
+                                  u"anderen Benutzer. Caddora liest sie, ändert dort aber nichts: "
+                                  u"Was Sie in dieser Sitzung ändern, wird nicht gespeichert."},
+            {IDS_OTHER_USER_TABLE, u"Die Schlägertabelle %1 gehört einem anderen Benutzer. Caddora "
+                                   u"liest sie, ändert dort aber nichts: Änderungen an der Tabelle "
+                                   u"in dieser Sitzung werden nicht gespeichert."},
+            {IDS_OTHER_USER_SETTINGS,
+             u"Die Einstellungen %1 gehören einem anderen Benutzer. Caddora liest sie, ändert dort "
+             u"aber nichts: Spielertyp und Distanz dieser Sitzung werden nicht gespeichert."},
+            {IDS_TABLE_NOT_SAVED, u"Die Schlägertabelle konnte nicht unter %1 gespeichert werden."},
+            {IDS_SETTINGS_NOT_SAVED, u"Die Einstellungen konnten nicht gespeichert werden: "
+                                     u"Spielertyp oder Distanz dieser Sitzung gehen verloren."},
             {AFX_IDP_PARSE_INT, u"Bitte geben Sie eine ganze Zahl ein."},
             {AFX_IDP_PARSE_INT_RANGE, u"Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein."},
             {AFX_IDS_DIGITS_ONLY, u"Hier können nur die Ziffern 0 bis 9 eingegeben werden."},

@@ -60,6 +60,34 @@ const LanguageTexts& SpanishTexts() {
             {IDS_CLI_CARD_NOT_WRITTEN,
              u"caddora: no se pudo escribir la tarjeta de distancias en %1\n"},
             {IDS_CLI_PLAYS_LIKE, u"%1 (juega como %2 %3)\n"},
+            {IDS_TABLE_DAMAGED_NONE, u"La tabla de palos %1 está dañada y no se pudo leer ningún "
+                                     u"palo; Caddora empieza con su propio juego de palos."},
+            {IDS_TABLE_DAMAGED_ONE, u"La tabla de palos %1 está dañada; se pudo leer 1 palo."},
+            {IDS_TABLE_DAMAGED_MANY,
+             u"La tabla de palos %1 está dañada; se pudieron leer %2 palos."},
+            {IDS_TABLE_DAMAGED_NO_COPY, u" No se pudo guardar una copia del archivo dañado, así "
+                                        u"que Caddora lo deja como está."},
+            {IDS_TABLE_DAMAGED_COPY, u" Se guarda una copia del archivo dañado en %1."},
+            {IDS_TABLE_UNREADABLE, u"No se pudo leer la tabla de palos %1: %2. Caddora empieza con "
+                                   u"su propio juego de palos y deja ese archivo como está."},
+            {IDS_UNREADABLE_ACCESS, u"usted no tiene permiso para leerla"},
+            {IDS_UNREADABLE_NOT_A_FILE, u"no es un archivo normal"},
+            {IDS_UNREADABLE_ERROR, u"el sistema informó de un error"},
+            {IDS_TABLE_NO_MEMORY,
+             u"No se pudo cargar la tabla de palos %1: no había memoria suficiente. Caddora "
+             u"empieza con su propio juego de palos y deja ese archivo como está."},
+            {IDS_OTHER_USER_BOTH,
+             u"La tabla de palos %1 y la configuración %2 pertenecen a otro usuario. Caddora las "
+             u"lee pero no cambia nada allí: lo que usted cambie en esta sesión no se guarda."},
+            {IDS_OTHER_USER_TABLE,
+             u"La tabla de palos %1 pertenece a otro usuario. Caddora la lee pero no cambia nada "
+             u"allí: los cambios de la tabla en esta sesión no se guardan."},
+            {IDS_OTHER_USER_SETTINGS,
+             u"La configuración %1 pertenece a otro usuario. Caddora la lee pero no cambia nada "
+             u"allí: el tipo de jugador y la distancia de esta sesión no se guardan."},
+            {IDS_TABLE_NOT_SAVED, u"No se pudo guardar la tabla de palos en %1."},
+            {IDS_SETTINGS_NOT_SAVED, u"No se pudo guardar la configuración: se pierden el tipo de "
+                                     u"jugador o la distancia de esta sesión."},
             {AFX_IDP_PARSE_INT, u"Introduzca un número entero."},
             {AFX_IDP_PARSE_INT_RANGE, u"Introduzca un número entero entre %1 y %2."},
             {AFX_IDS_DIGITS_ONLY, u"Aquí solo se pueden escribir las cifras del 0 al 9."},
