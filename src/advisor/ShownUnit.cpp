@@ -11,11 +11,6 @@ namespace {
 // 14 m is 15.3 yd: the nearest whole metres to the golfers' 15 yd that still leave a hole.
 constexpr StepLimits kMetreStepLimits{14, 5};
 
-DistanceUnit& UnitInForce() {
-    static DistanceUnit unit = DistanceUnit::Yards;
-    return unit;
-}
-
 } // namespace
 
 DistanceUnit ReadDistanceUnit(CRegistryKey& key) {
@@ -31,23 +26,23 @@ BOOL StoreDistanceUnit(CRegistryKey& key, DistanceUnit unit) {
     return key.SetDWordValue(kUnitsValue, static_cast<DWORD>(unit));
 }
 
+// The templates in force say the unit: a dialog and the distances it shows never disagree.
 DistanceUnit ShownUnit() {
-    return UnitInForce();
+    return UsingMetresTemplates() ? DistanceUnit::Metres : DistanceUnit::Yards;
 }
 
 void UseUnit(DistanceUnit unit) {
-    UnitInForce() = unit;
     UseMetresTemplates(unit == DistanceUnit::Metres);
 }
 
 std::int32_t ShownYards(std::int32_t yards) {
-    return ShownDistance(yards, UnitInForce());
+    return ShownDistance(yards, ShownUnit());
 }
 
 CString ShownUnitName() {
-    return LoadText(UnitInForce() == DistanceUnit::Metres ? IDS_UNIT_METRES : IDS_UNIT_YARDS);
+    return LoadText(ShownUnit() == DistanceUnit::Metres ? IDS_UNIT_METRES : IDS_UNIT_YARDS);
 }
 
 const StepLimits& ShownStepLimits() {
-    return UnitInForce() == DistanceUnit::Metres ? kMetreStepLimits : kYardStepLimits;
+    return ShownUnit() == DistanceUnit::Metres ? kMetreStepLimits : kYardStepLimits;
 }

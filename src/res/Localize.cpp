@@ -108,8 +108,8 @@ bool& ShowingMetres() {
 } // namespace
 
 void RegisterCaddoraResources() {
+    ShowingMetres() = false;
     UseLanguage(UserLanguage());
-    UseMetresTemplates(false);
 }
 
 void UseLanguage(const std::string& code) {
@@ -133,6 +133,10 @@ void UseMetresTemplates(bool metres) {
     for (const DialogTemplate& localized : metres ? set.metres : set.yards) {
         RegisterDialogTemplate(&localized);
     }
+}
+
+bool UsingMetresTemplates() {
+    return ShowingMetres();
 }
 
 const std::array<const char16_t*, 14>& DefaultClubNames() {

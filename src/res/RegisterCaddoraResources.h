@@ -16,6 +16,7 @@ void UseLanguage(const std::string& code);
 // The dialog templates as they read while distances are shown in metres, or in yards. A
 // dialog open when this changes takes its texts anew (CDialog::ApplyTemplateTexts).
 void UseMetresTemplates(bool metres);
+bool UsingMetresTemplates();
 // The names of the default set, ids 1 to 14, in the user's language.
 const std::array<const char16_t*, 14>& DefaultClubNames();
 
